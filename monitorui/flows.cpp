@@ -1,0 +1,1 @@
+#include "monitorui/flows.h"

@@ -1,0 +1,1 @@
+#include "monitorui/settings.h"

@@ -1,0 +1,22 @@
+// The toolkit application inside a host process that has none of its own.
+#pragma once
+
+class QTranslator;
+
+// Ensures that a toolkit application exists and counts one more user. The
+// first acquisition creates the application and installs the catalogue.
+void acquireApplication();
+
+// Counts one user less; the last release destroys the application that
+// acquireApplication() created (never one that belongs to the host).
+void releaseApplication();
+
+// Loads into the translator the first "monitor*.qm" (by name, ignoring case) of
+// the system directory. Returns whether a catalogue was loaded.
+bool loadTranslator(QTranslator& translator);
+
+// The number of users the application has now.
+int applicationUseCount();
+
+// Whether the application that exists now was created by the module.
+bool applicationIsOwn();
