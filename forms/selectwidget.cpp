@@ -1,0 +1,28 @@
+#include "forms/selectwidget.h"
+
+SelectWidget::SelectWidget(QWidget* parent, const char* name, Qt::WindowFlags flags)
+    : UISelectWidget(parent, name, flags) {
+    description->setText(
+        QStringLiteral("\n") +
+        QObject::tr("Select a printing method. Standard TCP/IP printing is recommended.\n\n"
+                    "To print via a proxy server or use additional print data encryption (TLS), "
+                    "please choose HTTP printing. Only print servers with firmware 9.4.0 or later "
+                    "support this service.") +
+        QStringLiteral("\n"));
+    socketRB->setText(QObject::tr("Standard TCP/IP printing"));
+    secureRB->setText(QObject::tr("HTTP printing (encrypted / unencrypted)"));
+    socketRB->setChecked(true);
+}
+
+SelectWidget::~SelectWidget() = default;
+
+int SelectWidget::protocol() const {
+    if (socketRB->isChecked()) {
+        return 1;
+    }
+    if (secureRB->isChecked()) {
+        return 2;
+    }
+    // Not reached through the page: the exclusive group always keeps one button on.
+    return 0;
+}

@@ -1,0 +1,19 @@
+// The generated layout of the socket port page: the description above the port
+// group, whose grid centres the host row above the port row.
+//
+// The widgets and layouts come from uiaddport.ui; they are members named after their
+// object names, and the form's texts are translated in the context "UIAddPort".
+#pragma once
+
+#include <QWidget>
+
+#include "ui_uiaddport.h"
+
+class UIAddPort : public QWidget, public Ui::UIAddPort {
+    Q_OBJECT
+public:
+    // Without a name the form is named "UIAddPort".
+    explicit UIAddPort(QWidget* parent = nullptr, const char* name = nullptr,
+                       Qt::WindowFlags flags = {});
+    ~UIAddPort() override;
+};

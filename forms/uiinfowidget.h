@@ -1,0 +1,19 @@
+// The generated layout of the summary page: a 40 x 40 symbol at the left of the
+// message, which takes the rest of the page.
+//
+// The widgets and layouts come from uiinfowidget.ui; they are members named after their
+// object names, and the form's texts are translated in the context "UIInfoWidget".
+#pragma once
+
+#include <QWidget>
+
+#include "ui_uiinfowidget.h"
+
+class UIInfoWidget : public QWidget, public Ui::UIInfoWidget {
+    Q_OBJECT
+public:
+    // Without a name the form is named "UIInfoWidget".
+    explicit UIInfoWidget(QWidget* parent = nullptr, const char* name = nullptr,
+                          Qt::WindowFlags flags = {});
+    ~UIInfoWidget() override;
+};

@@ -1,0 +1,195 @@
+#include "host/commands.h"
+
+#include "host/tour.h"
+#include "host/tracingmonitor.h"
+#include "spooler/embeddedmonitor.h"
+#include "spooler/spooler.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <dlfcn.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+QString executableDirectory() {
+    char path[4096];
+    const ssize_t n = readlink("/proc/self/exe", path, sizeof path - 1);
+    if (n <= 0) {
+        return QDir::currentPath();
+    }
+    path[n] = '\0';
+    return QFileInfo(QString::fromLocal8Bit(path)).absolutePath();
+}
+
+// The module stays loaded for the rest of the process, as the spooler keeps it.
+PMONITORUI loadModule(const QString& path) {
+    void* handle = dlopen(QFile::encodeName(path).constData(), RTLD_NOW | RTLD_LOCAL);
+    if (!handle) {
+        std::fprintf(stderr, "netport: cannot load the module %s: %s\n", qPrintable(path), dlerror());
+        return nullptr;
+    }
+    using Initialize = PMONITORUI(WINAPI*)(VOID);
+    auto initialize = reinterpret_cast<Initialize>(dlsym(handle, "InitializePrintMonitorUI"));
+    if (!initialize) {
+        std::fprintf(stderr, "netport: %s has no InitializePrintMonitorUI\n", qPrintable(path));
+        return nullptr;
+    }
+    PMONITORUI table = initialize();
+    if (!table || table->dwMonitorUISize != sizeof(MONITORUI)) {
+        std::fprintf(stderr, "netport: %s returned no valid table\n", qPrintable(path));
+        return nullptr;
+    }
+    return table;
+}
+
+bool hasDisplay() {
+    return qEnvironmentVariableIsSet("DISPLAY") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY") ||
+           qEnvironmentVariableIsSet("QT_QPA_PLATFORM");
+}
+
+int report(const char* operation, BOOL result, DWORD error) {
+    if (result) {
+        std::printf("%s: succeeded\n", operation);
+        return 0;
+    }
+    std::printf("%s: failed, last error %u (%s)\n", operation, static_cast<unsigned>(error),
+                qPrintable(errorMeaning(error)));
+    return 1;
+}
+
+bool needPort(const Options& options) {
+    if (options.arguments.size() != 1) {
+        std::fprintf(stderr, "netport: %s needs exactly one port name\n",
+                     qPrintable(options.command));
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+QString errorMeaning(DWORD error) {
+    switch (error) {
+    case ERROR_SUCCESS:
+        return QStringLiteral("success");
+    case ERROR_ACCESS_DENIED:
+        return QStringLiteral("access denied");
+    case ERROR_INVALID_HANDLE:
+        return QStringLiteral("invalid handle");
+    case ERROR_NOT_ENOUGH_MEMORY:
+        return QStringLiteral("not enough memory");
+    case ERROR_NOT_SUPPORTED:
+        return QStringLiteral("not supported");
+    case ERROR_INVALID_PARAMETER:
+        return QStringLiteral("invalid parameter");
+    case ERROR_INSUFFICIENT_BUFFER:
+        return QStringLiteral("buffer too small");
+    case ERROR_ALREADY_EXISTS:
+        return QStringLiteral("the port exists already");
+    case ERROR_UNKNOWN_PORT:
+        return QStringLiteral("unknown port");
+    case ERROR_INVALID_PRINTER_NAME:
+        return QStringLiteral("invalid printer or monitor name");
+    default:
+        return QStringLiteral("unknown error");
+    }
+}
+
+QString defaultModulePath() {
+    const QString dir = executableDirectory();
+    const QString beside = dir + QStringLiteral("/libnetportui.so");
+    if (QFileInfo::exists(beside)) {
+        return beside;
+    }
+    return QDir::cleanPath(dir + QStringLiteral("/" NETPORT_INSTALLED_MODULE_DIR "/libnetportui.so"));
+}
+
+int runCommand(const Options& options) {
+    const QString command = options.command;
+    static const QStringList known = {QStringLiteral("add"),  QStringLiteral("configure"),
+                                      QStringLiteral("delete"), QStringLiteral("list"),
+                                      QStringLiteral("show"), QStringLiteral("tour")};
+    if (!known.contains(command)) {
+        std::fprintf(stderr, "netport: unknown command %s (see netport --help)\n",
+                     qPrintable(command));
+        return 2;
+    }
+    if ((command == QLatin1String("configure") || command == QLatin1String("delete") ||
+         command == QLatin1String("show")) &&
+        !needPort(options)) {
+        return 2;
+    }
+    if ((command == QLatin1String("add") || command == QLatin1String("list") ||
+         command == QLatin1String("tour")) &&
+        !options.arguments.isEmpty()) {
+        std::fprintf(stderr, "netport: %s takes no port name\n", qPrintable(command));
+        return 2;
+    }
+
+    const QString modulePath = options.module.isEmpty() ? defaultModulePath() : options.module;
+    if (command == QLatin1String("tour")) {
+        return runTour(options, modulePath);
+    }
+
+    const QString store = options.store.isEmpty() ? spooler::defaultStoreFile() : options.store;
+    auto embedded = std::make_shared<spooler::EmbeddedPortMonitor>(store);
+
+    if (command == QLatin1String("list")) {
+        const QStringList ports = embedded->ports();
+        for (const QString& port : ports) {
+            std::printf("%s\n", qPrintable(port));
+        }
+        if (ports.isEmpty()) {
+            std::printf("(no ports in %s)\n", qPrintable(store));
+        }
+        return 0;
+    }
+    if (command == QLatin1String("show")) {
+        const QString settings = embedded->settingsString(options.arguments.at(0));
+        if (settings.isEmpty()) {
+            std::fprintf(stderr, "netport: no port %s in %s\n", qPrintable(options.arguments.at(0)),
+                         qPrintable(store));
+            return 1;
+        }
+        std::printf("%s\n", qPrintable(settings));
+        return 0;
+    }
+
+    if (!hasDisplay() && command != QLatin1String("delete")) {
+        std::fprintf(stderr,
+                     "netport: %s opens a window, but there is no display (DISPLAY is not set).\n"
+                     "Run it on a desktop or under Xvfb; `netport tour` runs the windows without "
+                     "a display.\n",
+                     qPrintable(command));
+        return 1;
+    }
+    spooler::registerMonitor(options.monitor.toStdU16String(),
+                             std::make_shared<TracingMonitor>(embedded, stdout));
+
+    PMONITORUI table = loadModule(modulePath);
+    if (!table) {
+        return 1;
+    }
+    const std::u16string server = options.server.toStdU16String();
+    PCWSTR serverName = options.hasServer ? server.c_str() : nullptr;
+    if (command == QLatin1String("add")) {
+        const std::u16string monitor = options.monitor.toStdU16String();
+        PWSTR portOut = nullptr;
+        SetLastError(0);
+        const BOOL result = table->pfnAddPortUI(serverName, nullptr, monitor.c_str(), &portOut);
+        return report("add", result, GetLastError());
+    }
+    const std::u16string port = options.arguments.at(0).toStdU16String();
+    SetLastError(0);
+    if (command == QLatin1String("configure")) {
+        const BOOL result = table->pfnConfigurePortUI(serverName, nullptr, port.c_str());
+        return report("configure", result, GetLastError());
+    }
+    const BOOL result = table->pfnDeletePortUI(serverName, nullptr, port.c_str());
+    return report("delete", result, GetLastError());
+}

@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the project needs (when missing), then
+# configures and builds it into the directory given (default: build).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build_dir=${1:-build}
+shift || true
+
+packages=(cmake ninja-build g++ binutils qt6-base-dev qt6-tools-dev qt6-tools-dev-tools
+          qt6-l10n-tools g++-mingw-w64-x86-64 fonts-dejavu-core)
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    if [ "$(id -u)" -eq 0 ]; then
+        apt-get update -qq
+        DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}"
+    elif command -v sudo >/dev/null 2>&1; then
+        sudo apt-get update -qq
+        sudo DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}"
+    else
+        echo "These Debian packages are missing: ${missing[*]}" >&2
+        echo "Install them as root (apt-get install ${missing[*]}) and run this again." >&2
+        exit 1
+    fi
+fi
+
+cmake -S . -B "$build_dir" -G Ninja "$@"
+cmake --build "$build_dir" -j"$(nproc)"

@@ -1,0 +1,18 @@
+# Fails unless the module's dynamic symbol table defines exactly the two exports.
+execute_process(COMMAND nm -D --defined-only ${MODULE}
+    OUTPUT_VARIABLE out RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "nm failed on ${MODULE}")
+endif()
+string(REPLACE "\n" ";" lines "${out}")
+set(found)
+foreach(line IN LISTS lines)
+    if(line MATCHES "^[0-9a-fA-F]* *[A-Za-z] (.+)$")
+        list(APPEND found "${CMAKE_MATCH_1}")
+    endif()
+endforeach()
+list(SORT found)
+if(NOT found STREQUAL "DllEntryPoint;InitializePrintMonitorUI")
+    message(FATAL_ERROR "the module defines: ${found}")
+endif()
+message(STATUS "exports: ${found}")

@@ -1,0 +1,309 @@
+#include "wizard/bwizard.h"
+
+#include "toolkit/log.h"
+
+#include <QBoxLayout>
+#include <QFrame>
+#include <QPushButton>
+#include <QStackedWidget>
+
+// Included last: on Windows it brings in the system headers and their macros.
+#include "platform/win32.h"
+
+BWizard::BWizard(QWidget* parent, const char* name, bool modal, Qt::WindowFlags flags)
+    : QDialog(parent, flags) {
+    if (name) {
+        setObjectName(QString::fromLatin1(name));
+    }
+    setModal(modal);
+
+    stack = new QStackedWidget(this);
+    stack->setObjectName(QStringLiteral("pages"));
+
+    backBtn = new QPushButton(this);
+    backBtn->setObjectName(QStringLiteral("back"));
+    nextBtn = new QPushButton(this);
+    nextBtn->setObjectName(QStringLiteral("next"));
+    finishBtn = new QPushButton(this);
+    finishBtn->setObjectName(QStringLiteral("finish"));
+    cancelBtn = new QPushButton(this);
+    cancelBtn->setObjectName(QStringLiteral("cancel"));
+    helpBtn = new QPushButton(this);
+    helpBtn->setObjectName(QStringLiteral("help"));
+    helpBtn->setEnabled(false);
+    helpBtn->hide();
+
+    connect(backBtn, &QPushButton::clicked, this, &BWizard::back);
+    connect(nextBtn, &QPushButton::clicked, this, &BWizard::next);
+    connect(finishBtn, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+
+    // The pages, a line, and the button row below them.
+    auto* top = new QVBoxLayout(this);
+    top->setContentsMargins(6, 6, 6, 6);
+    top->setSpacing(0);
+    top->addWidget(stack, 10);
+    auto* line = new QFrame(this);
+    line->setObjectName(QStringLiteral("line"));
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+    line->setFixedHeight(12);
+    top->addWidget(line);
+    buttonRow = new QHBoxLayout();
+    buttonRow->setObjectName(QStringLiteral("buttonRow"));
+    buttonRow->setSpacing(6);
+    top->addLayout(buttonRow);
+
+    updateButtons();
+}
+
+BWizard::~BWizard() {
+    // The pages that are still in the list die with the page stack, after this
+    // object's members are gone: they must not report back any more.
+    for (const Page& p : pages) {
+        disconnect(p.widget, nullptr, this, nullptr);
+    }
+}
+
+void BWizard::addPage(QWidget* page, const QString& title) {
+    insertPage(page, title, -1);
+}
+
+void BWizard::insertPage(QWidget* page, const QString& title, int index) {
+    if (!page || findPage(page)) {
+        return;
+    }
+    if (index < 0 || index > pages.size()) {
+        index = pages.size();
+    }
+    pages.insert(index, Page{page, title, true, true, false});
+    stack->addWidget(page);
+    connect(page, &QObject::destroyed, this, &BWizard::pageDestroyed);
+    if (current) {
+        // The current page may have stopped being the last one.
+        updateButtons();
+    }
+}
+
+void BWizard::removePage(QWidget* page) {
+    const int i = indexOf(page);
+    if (i < 0) {
+        return;
+    }
+    disconnect(page, &QObject::destroyed, this, &BWizard::pageDestroyed);
+    pages.removeAt(i);
+    stack->removeWidget(page);
+    page->hide();
+    page->setParent(nullptr);
+    if (page == current) {
+        current = nullptr;
+        if (!pages.isEmpty()) {
+            showPage(pages.at(i > 0 ? i - 1 : 0).widget);
+            return;
+        }
+    }
+    updateButtons();
+}
+
+void BWizard::pageDestroyed(QObject* object) {
+    for (int i = 0; i < pages.size(); ++i) {
+        if (pages.at(i).widget == object) {
+            pages.removeAt(i);
+            break;
+        }
+    }
+    if (current == object) {
+        current = nullptr;
+    }
+}
+
+QWidget* BWizard::page(int index) const {
+    return index >= 0 && index < pages.size() ? pages.at(index).widget : nullptr;
+}
+
+int BWizard::indexOf(QWidget* page) const {
+    for (int i = 0; i < pages.size(); ++i) {
+        if (pages.at(i).widget == page) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+int BWizard::pageCount() const {
+    return pages.size();
+}
+
+QWidget* BWizard::currentPage() const {
+    return current;
+}
+
+QString BWizard::title(QWidget* page) const {
+    const Page* p = findPage(page);
+    return p ? p->title : QString();
+}
+
+void BWizard::setTitle(QWidget* page, const QString& title) {
+    if (Page* p = findPage(page)) {
+        p->title = title;
+    }
+}
+
+BWizard::Page* BWizard::findPage(QWidget* page) {
+    for (Page& p : pages) {
+        if (p.widget == page) {
+            return &p;
+        }
+    }
+    return nullptr;
+}
+
+const BWizard::Page* BWizard::findPage(QWidget* page) const {
+    for (const Page& p : pages) {
+        if (p.widget == page) {
+            return &p;
+        }
+    }
+    return nullptr;
+}
+
+void BWizard::setBackEnabled(QWidget* page, bool enable) {
+    Page* p = findPage(page);
+    if (p && p->backEnabled != enable) {
+        p->backEnabled = enable;
+        if (page == current) {
+            updateButtons();
+        }
+    }
+}
+
+void BWizard::setNextEnabled(QWidget* page, bool enable) {
+    Page* p = findPage(page);
+    if (p && p->nextEnabled != enable) {
+        p->nextEnabled = enable;
+        if (page == current) {
+            updateButtons();
+        }
+    }
+}
+
+void BWizard::setFinishEnabled(QWidget* page, bool enable) {
+    Page* p = findPage(page);
+    if (p && p->finishEnabled != enable) {
+        p->finishEnabled = enable;
+        if (page == current) {
+            updateButtons();
+        }
+    }
+}
+
+void BWizard::showPage(QWidget* page) {
+    if (findPage(page)) {
+        stack->setCurrentWidget(page);
+        current = page;
+    }
+    updateButtons();
+}
+
+void BWizard::next() {
+    const int i = indexOf(current);
+    if (i >= 0 && i + 1 < pages.size()) {
+        showPage(pages.at(i + 1).widget);
+    }
+}
+
+void BWizard::back() {
+    const int i = indexOf(current);
+    if (i > 0) {
+        showPage(pages.at(i - 1).widget);
+    }
+}
+
+void BWizard::setVisible(bool visible) {
+    if (visible && !isVisible()) {
+        // Showing the wizard shows its current page again (the first one the
+        // first time), which brings the buttons up to date.
+        showPage(current ? current : page(0));
+    }
+    QDialog::setVisible(visible);
+}
+
+void BWizard::updateButtons() {
+    const int i = indexOf(current);
+    if (i >= 0) {
+        const Page& p = pages.at(i);
+        backBtn->setEnabled(p.backEnabled && i > 0);
+        nextBtn->setEnabled(p.nextEnabled && i + 1 < pages.size());
+        finishBtn->setEnabled(p.finishEnabled);
+    } else {
+        backBtn->setEnabled(false);
+        nextBtn->setEnabled(false);
+        finishBtn->setEnabled(false);
+    }
+    rebuildButtonRow();
+}
+
+void BWizard::rebuildButtonRow() {
+    // Deleting the previous inner layout deletes its items, not the buttons.
+    while (QLayoutItem* item = buttonRow->takeAt(0)) {
+        delete item;
+    }
+    layOutButtonRow(buttonRow);
+    // Place the buttons now rather than on the next pass of the event loop.
+    layout()->activate();
+}
+
+void BWizard::layOutButtonRow(QHBoxLayout* row) {
+    helpBtn->setText(QObject::tr("Help"));
+    nextBtn->setText(QObject::tr("Next") + QLatin1String(" >"));
+    backBtn->setText(QLatin1String("< ") + QObject::tr("Back"));
+    cancelBtn->setText(QObject::tr("Cancel"));
+    finishBtn->setText(QObject::tr("Finish"));
+
+    helpBtn->setEnabled(false);
+
+    const bool finishEnabled = finishBtn->isEnabledTo(this);
+    // Some page before the last position exists while Finish is enabled.
+    bool earlyFinish = false;
+    for (int i = pageCount() - 2; i >= 0 && !earlyFinish; --i) {
+        earlyFinish = page(i) != nullptr && finishEnabled;
+    }
+
+    auto* h = new QHBoxLayout();
+    row->addLayout(h);
+    h->addStretch(42);
+    h->addWidget(backBtn);
+    h->addSpacing(6);
+
+    if (earlyFinish) {
+        nextBtn->show();
+        finishBtn->show();
+        h->addWidget(nextBtn);
+        h->addSpacing(12);
+        h->addWidget(finishBtn);
+    } else if (pageCount() > 0 && !finishEnabled && current != page(pageCount() - 1)) {
+        nextBtn->show();
+        finishBtn->hide();
+        h->addWidget(nextBtn);
+    } else {
+        nextBtn->hide();
+        finishBtn->show();
+        h->addWidget(finishBtn);
+    }
+
+    helpBtn->hide();
+    h->addWidget(cancelBtn);
+}
+
+void BWizard::layOutTitleRow(QHBoxLayout*, const QString&) {}
+
+void BWizard::showEvent(QShowEvent* event) {
+#ifdef _WIN32
+    SetFocus(reinterpret_cast<HWND>(winId()));
+#else
+    activateWindow();
+    raise();
+#endif
+    logMessage("showEvent");
+    QDialog::showEvent(event);
+}
