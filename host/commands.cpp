@@ -30,7 +30,8 @@ QString executableDirectory() {
 PMONITORUI loadModule(const QString& path) {
     void* handle = dlopen(QFile::encodeName(path).constData(), RTLD_NOW | RTLD_LOCAL);
     if (!handle) {
-        std::fprintf(stderr, "netport: cannot load the module %s: %s\n", qPrintable(path), dlerror());
+        std::fprintf(stderr, "netport: cannot load the module %s: %s\n", qPrintable(path),
+                     dlerror());
         return nullptr;
     }
     using Initialize = PMONITORUI(WINAPI*)(VOID);
@@ -106,14 +107,15 @@ QString defaultModulePath() {
     if (QFileInfo::exists(beside)) {
         return beside;
     }
-    return QDir::cleanPath(dir + QStringLiteral("/" NETPORT_INSTALLED_MODULE_DIR "/libnetportui.so"));
+    return QDir::cleanPath(dir +
+                           QStringLiteral("/" NETPORT_INSTALLED_MODULE_DIR "/libnetportui.so"));
 }
 
 int runCommand(const Options& options) {
     const QString command = options.command;
-    static const QStringList known = {QStringLiteral("add"),  QStringLiteral("configure"),
+    static const QStringList known = {QStringLiteral("add"),    QStringLiteral("configure"),
                                       QStringLiteral("delete"), QStringLiteral("list"),
-                                      QStringLiteral("show"), QStringLiteral("tour")};
+                                      QStringLiteral("show"),   QStringLiteral("tour")};
     if (!known.contains(command)) {
         std::fprintf(stderr, "netport: unknown command %s (see netport --help)\n",
                      qPrintable(command));

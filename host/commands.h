@@ -9,8 +9,8 @@
 struct Options {
     QString command;
     QStringList arguments;
-    QString store;       // the embedded port monitor's file; empty: the default
-    QString module;      // the module to load; empty: the built or installed one
+    QString store;  // the embedded port monitor's file; empty: the default
+    QString module; // the module to load; empty: the built or installed one
     bool hasServer = false;
     QString server;      // the server name when hasServer
     QString monitor;     // the monitor name for "add"

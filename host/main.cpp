@@ -31,7 +31,8 @@ const char* const usage =
     "  --help            show this text\n";
 
 void printUsage(std::FILE* to) {
-    std::fprintf(to, usage, qPrintable(spooler::defaultStoreFile()), qPrintable(defaultModulePath()),
+    std::fprintf(to, usage, qPrintable(spooler::defaultStoreFile()),
+                 qPrintable(defaultModulePath()),
                  qPrintable(QString::fromStdU16String(spooler::kEmbeddedMonitorName)));
 }
 

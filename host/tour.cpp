@@ -77,12 +77,14 @@ QMessageBox* messageBox(const QString& title) {
     return nullptr;
 }
 
-QWidget* wizard() { return window("AddPortWizard"); }
+QWidget* wizard() {
+    return window("AddPortWizard");
+}
 
 // The wizard page shown now, known by the form it is built on.
 QWidget* pageOf(QWidget* wizardWindow) {
-    auto* pages = wizardWindow ? wizardWindow->findChild<QStackedWidget*>(QStringLiteral("pages"))
-                               : nullptr;
+    auto* pages =
+        wizardWindow ? wizardWindow->findChild<QStackedWidget*>(QStringLiteral("pages")) : nullptr;
     return pages ? pages->currentWidget() : nullptr;
 }
 
@@ -100,7 +102,9 @@ template <typename T> T* find(QWidget* in, const char* name) {
     return w;
 }
 
-template <typename T> T* onCurrentPage(const char* name) { return find<T>(pageOf(wizard()), name); }
+template <typename T> T* onCurrentPage(const char* name) {
+    return find<T>(pageOf(wizard()), name);
+}
 
 void click(QWidget* w) {
     if (!w) {
@@ -127,7 +131,9 @@ void toggle(QCheckBox* box) {
     }
 }
 
-void wizardButton(const char* name) { click(find<QPushButton>(wizard(), name)); }
+void wizardButton(const char* name) {
+    click(find<QPushButton>(wizard(), name));
+}
 
 // Replaces the field's text by typing, as a person does: select all, then type.
 void type(QLineEdit* field, const QString& text) {
@@ -222,14 +228,12 @@ namespace {
 
 std::vector<Step> addSocketPort(const QString& host, const QString& prefix, bool exists) {
     std::vector<Step> steps = {
-        {QStringLiteral("choose standard TCP/IP printing"),
-         [] { return onPage("UISelectWidget"); },
+        {QStringLiteral("choose standard TCP/IP printing"), [] { return onPage("UISelectWidget"); },
          [prefix] {
              picture(wizard(), prefix + QStringLiteral("-method"));
              wizardButton("next");
          }},
-        {QStringLiteral("type the host and keep port 9100"),
-         [] { return onPage("UIAddPort"); },
+        {QStringLiteral("type the host and keep port 9100"), [] { return onPage("UIAddPort"); },
          [host, prefix] {
              type(onCurrentPage<QLineEdit>("hostname"), host);
              picture(wizard(), prefix + QStringLiteral("-socket"));
@@ -241,8 +245,7 @@ std::vector<Step> addSocketPort(const QString& host, const QString& prefix, bool
              picture(wizard(), prefix + QStringLiteral("-snmp"));
              wizardButton("next");
          }},
-        {QStringLiteral("read the summary and finish"),
-         [] { return onPage("UIInfoWidget"); },
+        {QStringLiteral("read the summary and finish"), [] { return onPage("UIInfoWidget"); },
          [prefix] {
              picture(wizard(), prefix + QStringLiteral("-summary"));
              wizardButton("finish");
@@ -262,8 +265,7 @@ std::vector<Step> addSocketPort(const QString& host, const QString& prefix, bool
 
 std::vector<Step> addHttpPort() {
     return {
-        {QStringLiteral("choose HTTP printing"),
-         [] { return onPage("UISelectWidget"); },
+        {QStringLiteral("choose HTTP printing"), [] { return onPage("UISelectWidget"); },
          [] {
              click(onCurrentPage<QRadioButton>("secureRB"));
              picture(wizard(), QStringLiteral("http-method"));
@@ -283,8 +285,7 @@ std::vector<Step> addHttpPort() {
              picture(wizard(), QStringLiteral("http-host"));
              wizardButton("next");
          }},
-        {QStringLiteral("turn SNMP monitoring off"),
-         [] { return onPage("UISnmpWidget"); },
+        {QStringLiteral("turn SNMP monitoring off"), [] { return onPage("UISnmpWidget"); },
          [] {
              toggle(onCurrentPage<QCheckBox>("snmpCB"));
              picture(wizard(), QStringLiteral("http-snmp"));
@@ -299,8 +300,7 @@ std::vector<Step> addHttpPort() {
              picture(wizard(), QStringLiteral("http-proxy"));
              wizardButton("next");
          }},
-        {QStringLiteral("read the summary and finish"),
-         [] { return onPage("UIInfoWidget"); },
+        {QStringLiteral("read the summary and finish"), [] { return onPage("UIInfoWidget"); },
          [] {
              picture(wizard(), QStringLiteral("http-summary"));
              wizardButton("finish");

@@ -5,7 +5,9 @@
 TracingMonitor::TracingMonitor(std::shared_ptr<spooler::PortMonitor> inner, std::FILE* out)
     : inner(std::move(inner)), out(out) {}
 
-bool TracingMonitor::ownsPort(const std::u16string& port) const { return inner->ownsPort(port); }
+bool TracingMonitor::ownsPort(const std::u16string& port) const {
+    return inner->ownsPort(port);
+}
 
 BOOL TracingMonitor::open(const std::u16string& object, bool isPort) {
     return inner->open(object, isPort);
@@ -18,8 +20,8 @@ void TracingMonitor::close(const std::u16string& object, bool isPort) {
 BOOL TracingMonitor::xcvData(const std::u16string& object, bool isPort,
                              const std::u16string& command, const BYTE* input, DWORD inputBytes,
                              BYTE* output, DWORD outputBytes, DWORD* needed, DWORD* status) {
-    const BOOL result =
-        inner->xcvData(object, isPort, command, input, inputBytes, output, outputBytes, needed, status);
+    const BOOL result = inner->xcvData(object, isPort, command, input, inputBytes, output,
+                                       outputBytes, needed, status);
     // The input is a NUL-terminated UTF-16 text of inputBytes bytes.
     qsizetype units = input ? inputBytes / 2 : 0;
     const auto* text = reinterpret_cast<const char16_t*>(input);

@@ -19,9 +19,13 @@ const MONITORUI monitorUI = {
 };
 
 // Byte count of a NUL-terminated UTF-16 text, terminator included.
-DWORD wireBytes(PCWSTR text) { return 2 * static_cast<DWORD>(lstrlenW(text)) + 2; }
+DWORD wireBytes(PCWSTR text) {
+    return 2 * static_cast<DWORD>(lstrlenW(text)) + 2;
+}
 
-PBYTE asInput(PCWSTR text) { return reinterpret_cast<PBYTE>(const_cast<PWSTR>(text)); }
+PBYTE asInput(PCWSTR text) {
+    return reinterpret_cast<PBYTE>(const_cast<PWSTR>(text));
+}
 
 // Opens the channel KEYWORD OBJECT on the server. FALSE with the last error set
 // when the name cannot be allocated or the spooler refuses.
@@ -178,7 +182,9 @@ BOOL WINAPI ConfigurePortUI(PCWSTR pszServer, HWND, PCWSTR pszPortName) {
 
 extern "C" {
 
-PMONITORUI WINAPI InitializePrintMonitorUI(VOID) { return const_cast<PMONITORUI>(&monitorUI); }
+PMONITORUI WINAPI InitializePrintMonitorUI(VOID) {
+    return const_cast<PMONITORUI>(&monitorUI);
+}
 
 BOOL WINAPI DllEntryPoint(HINSTANCE instance, DWORD reason, LPVOID) {
     if (reason == DLL_PROCESS_ATTACH) {

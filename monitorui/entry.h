@@ -21,7 +21,6 @@ NETPORTUI_EXPORT BOOL WINAPI DllEntryPoint(HINSTANCE instance, DWORD reason, LPV
 // The block comes from GlobalAlloc (zero-filled); null when it cannot be had.
 PWSTR buildXcvName(PCWSTR server, PCWSTR keyword, PCWSTR object);
 
-BOOL WINAPI AddPortUI(PCWSTR pszServer, HWND hWnd, PCWSTR pszMonitorNameIn,
-                      PWSTR* ppszPortNameOut);
+BOOL WINAPI AddPortUI(PCWSTR pszServer, HWND hWnd, PCWSTR pszMonitorNameIn, PWSTR* ppszPortNameOut);
 BOOL WINAPI ConfigurePortUI(PCWSTR pszServer, HWND hWnd, PCWSTR pszPortName);
 BOOL WINAPI DeletePortUI(PCWSTR pszServer, HWND hWnd, PCWSTR pszPortName);

@@ -8,7 +8,9 @@
 
 namespace {
 
-QLatin1String onOff(bool on) { return on ? QLatin1String("ON") : QLatin1String("OFF"); }
+QLatin1String onOff(bool on) {
+    return on ? QLatin1String("ON") : QLatin1String("OFF");
+}
 
 void appendItem(QString& text, const char* key, const QString& value) {
     text += QLatin1Char(';');
@@ -61,7 +63,9 @@ void splitKeyValue(const QString& item, QString& key, QString& value) {
     }
 }
 
-bool isOnValue(const QString& value) { return value == QLatin1String("ON"); }
+bool isOnValue(const QString& value) {
+    return value == QLatin1String("ON");
+}
 
 void parseParams(PortSettings& settings, const QString& reply) {
     const QStringList items = reply.split(QLatin1Char(';'), Qt::SkipEmptyParts);

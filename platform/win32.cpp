@@ -172,9 +172,13 @@ LPWSTR WINAPI lstrcpyW(LPWSTR lpString1, LPCWSTR lpString2) {
     return lpString1;
 }
 
-DWORD WINAPI GetLastError(void) { return lastError; }
+DWORD WINAPI GetLastError(void) {
+    return lastError;
+}
 
-void WINAPI SetLastError(DWORD dwErrCode) { lastError = dwErrCode; }
+void WINAPI SetLastError(DWORD dwErrCode) {
+    lastError = dwErrCode;
+}
 
 void WINAPI OutputDebugStringW(LPCWSTR lpOutputString) {
     if (!lpOutputString) {
@@ -220,15 +224,21 @@ UINT WINAPI GetSystemDirectoryW(LPWSTR lpBuffer, UINT uSize) {
     return length;
 }
 
-BOOL WINAPI DisableThreadLibraryCalls(HMODULE) { return TRUE; }
+BOOL WINAPI DisableThreadLibraryCalls(HMODULE) {
+    return TRUE;
+}
 
 } // extern "C"
 
 namespace win32 {
 
-void failAllocation(int nth) { allocationsUntilFailure = nth < 0 ? 0 : nth; }
+void failAllocation(int nth) {
+    allocationsUntilFailure = nth < 0 ? 0 : nth;
+}
 
-long liveBlocks() { return blocksInUse.load(); }
+long liveBlocks() {
+    return blocksInUse.load();
+}
 
 void beginDebugCapture() {
     std::lock_guard<std::mutex> lock(outputMutex);

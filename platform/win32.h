@@ -9,8 +9,8 @@
 #ifdef _WIN32
 
 #include <windows.h>
-#include <winspool.h>
 #include <winsplp.h>
+#include <winspool.h>
 
 #else
 

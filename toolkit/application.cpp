@@ -100,6 +100,10 @@ bool loadTranslator(QTranslator& translator) {
     return loaded;
 }
 
-int applicationUseCount() { return useCount; }
+int applicationUseCount() {
+    return useCount;
+}
 
-bool applicationIsOwn() { return moduleApplication != nullptr; }
+bool applicationIsOwn() {
+    return moduleApplication != nullptr;
+}

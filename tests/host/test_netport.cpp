@@ -32,9 +32,9 @@ Run netport(const QStringList& arguments) {
 void addPort(const QString& store, const std::u16string& settings) {
     spooler::EmbeddedPortMonitor monitor(store);
     DWORD needed = 0, status = 1;
-    const BOOL ok = monitor.xcvData(u"", false, u"AddPort",
-                                    reinterpret_cast<const BYTE*>(settings.c_str()),
-                                    DWORD(2 * settings.size() + 2), nullptr, 0, &needed, &status);
+    const BOOL ok =
+        monitor.xcvData(u"", false, u"AddPort", reinterpret_cast<const BYTE*>(settings.c_str()),
+                        DWORD(2 * settings.size() + 2), nullptr, 0, &needed, &status);
     QVERIFY(ok);
     QCOMPARE(status, DWORD(0));
 }

@@ -52,7 +52,8 @@ private slots:
     void buildsChannelNames() {
         QCOMPARE(owned(buildXcvName(u"\\\\SERVER", u"XcvPort", kPort)),
                  std::u16string(u"\\\\SERVER\\,XcvPort 10.0.0.5:9100"));
-        QCOMPARE(owned(buildXcvName(nullptr, u"XcvMonitor", u"M")), std::u16string(u",XcvMonitor M"));
+        QCOMPARE(owned(buildXcvName(nullptr, u"XcvMonitor", u"M")),
+                 std::u16string(u",XcvMonitor M"));
         QCOMPARE(owned(buildXcvName(u"", u"XcvPort", u"p")), std::u16string(u"\\,XcvPort p"));
         QCOMPARE(owned(buildXcvName(nullptr, u"XcvMonitor", nullptr)),
                  std::u16string(u",XcvMonitor "));

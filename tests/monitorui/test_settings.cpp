@@ -20,7 +20,9 @@ NewPortValues httpPort() {
     return v;
 }
 
-QString fromUnits(PCWSTR text) { return QString::fromUtf16(text); }
+QString fromUnits(PCWSTR text) {
+    return QString::fromUtf16(text);
+}
 
 } // namespace
 
@@ -83,12 +85,13 @@ private slots:
         QCOMPARE(s.protocol, 1);
         QVERIFY(s.monitoring);
         QCOMPARE(s.community, QStringLiteral("tulvex"));
-        QCOMPARE(log, QStringLiteral("parseParams: params count (4)\n"
-                                     "parseParams: param1 = PROT=SOCKET, param(PROT), value(SOCKET)\n"
-                                     "parseParams: param2 = MONITORING=ON, param(MONITORING), "
-                                     "value(ON)\n"
-                                     "parseParams: param3 = COMMUNITY=tulvex, param(COMMUNITY), "
-                                     "value(tulvex)\n"));
+        QCOMPARE(log,
+                 QStringLiteral("parseParams: params count (4)\n"
+                                "parseParams: param1 = PROT=SOCKET, param(PROT), value(SOCKET)\n"
+                                "parseParams: param2 = MONITORING=ON, param(MONITORING), "
+                                "value(ON)\n"
+                                "parseParams: param3 = COMMUNITY=tulvex, param(COMMUNITY), "
+                                "value(tulvex)\n"));
     }
 
     void ignoresMalformedItemsAndKeepsUntouchedFields() {
@@ -157,7 +160,8 @@ private slots:
 
     void wireStringHoldsUnitsAndTerminator() {
         const long before = win32::liveBlocks();
-        const QString text = QStringLiteral("10.0.0.5:9100;PROT=SOCKET;MONITORING=ON;COMMUNITY=tulvex;");
+        const QString text =
+            QStringLiteral("10.0.0.5:9100;PROT=SOCKET;MONITORING=ON;COMMUNITY=tulvex;");
         PWSTR block = toWireString(text);
         QVERIFY(block);
         QCOMPARE(win32::liveBlocks(), before + 1);

@@ -42,10 +42,11 @@ private slots:
         QVERIFY(qApp);
         QVERIFY(applicationIsOwn());
         const QString dir = directory.path();
-        QCOMPARE(first, QStringLiteral("create pApp() app (0)\nvor create app (0)\ncreate app (%1)\n"
-                                       "count(0)\ncan't load translator file (%2/)\n"
-                                       "installTranslator\n")
-                            .arg(hex(qApp), dir));
+        QCOMPARE(first,
+                 QStringLiteral("create pApp() app (0)\nvor create app (0)\ncreate app (%1)\n"
+                                "count(0)\ncan't load translator file (%2/)\n"
+                                "installTranslator\n")
+                     .arg(hex(qApp), dir));
         QCoreApplication* app = qApp;
 
         const QString second = capture(acquireApplication);
@@ -53,9 +54,11 @@ private slots:
         QCOMPARE(qApp, app);
         QCOMPARE(applicationUseCount(), 2);
 
-        QCOMPARE(capture(releaseApplication), QStringLiteral("delete pApp() app (%1)\n").arg(hex(app)));
+        QCOMPARE(capture(releaseApplication),
+                 QStringLiteral("delete pApp() app (%1)\n").arg(hex(app)));
         QCOMPARE(qApp, app);
-        QCOMPARE(capture(releaseApplication), QStringLiteral("delete pApp() app (%1)\n").arg(hex(app)));
+        QCOMPARE(capture(releaseApplication),
+                 QStringLiteral("delete pApp() app (%1)\n").arg(hex(app)));
         QVERIFY(!QCoreApplication::instance());
         QVERIFY(!applicationIsOwn());
 
@@ -108,9 +111,10 @@ private slots:
         broken.write("not a catalogue");
         broken.close();
         const QString log = capture(acquireApplication);
-        QVERIFY(log.contains(QStringLiteral("count(1)\ncan't load translator file (%1/MONITOR_x.qm)\n"
-                                            "installTranslator\n")
-                                 .arg(directory.path())));
+        QVERIFY(
+            log.contains(QStringLiteral("count(1)\ncan't load translator file (%1/MONITOR_x.qm)\n"
+                                        "installTranslator\n")
+                             .arg(directory.path())));
         QCOMPARE(QObject::tr("Port already exists"), QStringLiteral("Port already exists"));
         capture(releaseApplication);
         QVERIFY(broken.remove());
@@ -121,7 +125,8 @@ private slots:
         win32::setSystemDirectory(longPath);
         const QString log = capture(acquireApplication);
         const QString cut = QString::fromStdString(longPath.substr(0, 255));
-        QVERIFY2(log.contains(QStringLiteral("count(0)\ncan't load translator file (")), qPrintable(log));
+        QVERIFY2(log.contains(QStringLiteral("count(0)\ncan't load translator file (")),
+                 qPrintable(log));
         // The log line itself is cut to 255 characters.
         const QString line = log.section(QLatin1Char('\n'), 4, 4);
         QVERIFY(line.startsWith(QStringLiteral("can't load translator file (") + cut.left(50)));
