@@ -1,10 +1,10 @@
 // netport tour: the system's whole job without a person and without a display.
-// The host arms a driver each time the module creates its toolkit application;
-// the driver works the module's windows with real key and mouse events, page by
-// page, and saves a picture of each window.
+// The driver works the module's windows with real key and mouse events, page by
+// page, and the tour saves a picture of each window.
 #include "host/tour.h"
 
 #include "host/commands.h"
+#include "host/driver.h"
 #include "host/tracingmonitor.h"
 #include "spooler/embeddedmonitor.h"
 #include "spooler/spooler.h"
@@ -13,218 +13,47 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPointer>
-#include <QPushButton>
 #include <QRadioButton>
-#include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 #include <dlfcn.h>
 
 #include <cstdio>
-#include <functional>
 #include <memory>
 #include <vector>
 
+using driver::click;
+using driver::onCurrentPage;
+using driver::onPage;
+using driver::Step;
+using driver::toggle;
+using driver::type;
+using driver::wizard;
+using driver::wizardButton;
+
 namespace {
 
-// One thing a person does once the window shows what `ready` waits for.
-struct Step {
-    QString what;
-    std::function<bool()> ready;
-    std::function<void()> act;
-};
-
-// The tour's state for the operation that runs now.
-struct Tour {
-    QString screenshots;
-    QStringList pictures;
-    std::vector<Step> steps;
-    size_t next = 0;
-    QString failure;
-};
-
-Tour* tour = nullptr;
-
-constexpr int kStepTimeoutMs = 15000;
-
-QWidget* window(const char* name) {
-    const QWidgetList widgets = QApplication::topLevelWidgets();
-    for (QWidget* w : widgets) {
-        if (w->isVisible() && w->objectName() == QLatin1String(name)) {
-            return w;
-        }
-    }
-    return nullptr;
-}
-
-QMessageBox* messageBox(const QString& title) {
-    const QWidgetList widgets = QApplication::topLevelWidgets();
-    for (QWidget* w : widgets) {
-        auto* box = qobject_cast<QMessageBox*>(w);
-        if (box && box->isVisible() && box->windowTitle() == title) {
-            return box;
-        }
-    }
-    return nullptr;
-}
-
-QWidget* wizard() {
-    return window("AddPortWizard");
-}
-
-// The wizard page shown now, known by the form it is built on.
-QWidget* pageOf(QWidget* wizardWindow) {
-    auto* pages =
-        wizardWindow ? wizardWindow->findChild<QStackedWidget*>(QStringLiteral("pages")) : nullptr;
-    return pages ? pages->currentWidget() : nullptr;
-}
-
-bool onPage(const char* form) {
-    QWidget* page = pageOf(wizard());
-    return page && page->isVisible() && page->inherits(form);
-}
-
-template <typename T> T* find(QWidget* in, const char* name) {
-    T* w = in ? in->findChild<T*>(QLatin1String(name)) : nullptr;
-    if (!w) {
-        tour->failure = QStringLiteral("there is no %1 in %2")
-                            .arg(QLatin1String(name), in ? in->objectName() : QStringLiteral("?"));
-    }
-    return w;
-}
-
-template <typename T> T* onCurrentPage(const char* name) {
-    return find<T>(pageOf(wizard()), name);
-}
-
-void click(QWidget* w) {
-    if (!w) {
-        return;
-    }
-    if (!w->isEnabled()) {
-        tour->failure = QStringLiteral("%1 is disabled").arg(w->objectName());
-        return;
-    }
-    QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
-}
-
-// A check box is switched with the space key, as a person does from the
-// keyboard: a box without text has no label to click.
-void toggle(QCheckBox* box) {
-    if (!box) {
-        return;
-    }
-    const bool was = box->isChecked();
-    box->setFocus();
-    QTest::keyClick(box, Qt::Key_Space);
-    if (box->isChecked() == was) {
-        tour->failure = QStringLiteral("%1 did not switch").arg(box->objectName());
-    }
-}
-
-void wizardButton(const char* name) {
-    click(find<QPushButton>(wizard(), name));
-}
-
-// Replaces the field's text by typing, as a person does: select all, then type.
-void type(QLineEdit* field, const QString& text) {
-    if (!field) {
-        return;
-    }
-    field->setFocus();
-    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
-    if (text.isEmpty()) {
-        QTest::keyClick(field, Qt::Key_Backspace);
-    }
-    QTest::keyClicks(field, text);
-    if (field->text() != text) {
-        tour->failure = QStringLiteral("%1 shows \"%2\" after typing \"%3\"")
-                            .arg(field->objectName(), field->text(), text);
-    }
-}
+// Where the pictures go (empty: none are taken), and those taken so far.
+QString pictureDir;
+QStringList pictures;
 
 void picture(QWidget* w, const QString& name) {
-    if (!w || tour->screenshots.isEmpty()) {
+    if (!w || pictureDir.isEmpty()) {
         return;
     }
     QApplication::processEvents();
-    const QString path = QDir(tour->screenshots).filePath(name + QStringLiteral(".png"));
+    const QString path = QDir(pictureDir).filePath(name + QStringLiteral(".png"));
     if (!w->grab().save(path)) {
-        tour->failure = QStringLiteral("cannot save %1").arg(path);
+        driver::fail(QStringLiteral("cannot save %1").arg(path));
         return;
     }
-    tour->pictures << path;
+    pictures << path;
 }
-
-// Rejects every window the module still shows, so that the operation returns.
-void closeWindows() {
-    const QWidgetList widgets = QApplication::topLevelWidgets();
-    for (QWidget* w : widgets) {
-        if (auto* dialog = qobject_cast<QDialog*>(w); dialog && dialog->isVisible()) {
-            dialog->reject();
-        }
-    }
-}
-
-// Works through the steps of the current operation inside the module's modal
-// windows; lives as long as the application the module created.
-class Driver : public QObject {
-public:
-    explicit Driver(QObject* parent) : QObject(parent) {
-        connect(&timer, &QTimer::timeout, this, &Driver::poll);
-        timer.start(20);
-        clock.start();
-    }
-
-private:
-    void poll() {
-        if (!tour || !tour->failure.isEmpty() || tour->next >= tour->steps.size()) {
-            return;
-        }
-        Step& step = tour->steps[tour->next];
-        if (!step.ready()) {
-            if (clock.elapsed() > kStepTimeoutMs) {
-                tour->failure = QStringLiteral("\"%1\" did not happen within %2 s")
-                                    .arg(step.what)
-                                    .arg(kStepTimeoutMs / 1000);
-                closeWindows();
-            }
-            return;
-        }
-        std::printf("    - %s\n", qPrintable(step.what));
-        std::fflush(stdout);
-        ++tour->next;
-        clock.restart();
-        step.act();
-        if (!tour->failure.isEmpty()) {
-            closeWindows();
-        }
-    }
-
-    QTimer timer;
-    QElapsedTimer clock;
-};
-
-void armDriver() {
-    if (tour && QCoreApplication::instance()) {
-        new Driver(QCoreApplication::instance());
-    }
-}
-
-} // namespace
-
-Q_COREAPP_STARTUP_FUNCTION(armDriver)
-
-namespace {
 
 std::vector<Step> addSocketPort(const QString& host, const QString& prefix, bool exists) {
     std::vector<Step> steps = {
@@ -253,9 +82,9 @@ std::vector<Step> addSocketPort(const QString& host, const QString& prefix, bool
     };
     if (exists) {
         steps.push_back({QStringLiteral("see the port-exists warning and close it"),
-                         [] { return messageBox(QStringLiteral("WARNING")) != nullptr; },
+                         [] { return driver::messageBox(QStringLiteral("WARNING")) != nullptr; },
                          [] {
-                             QMessageBox* box = messageBox(QStringLiteral("WARNING"));
+                             QMessageBox* box = driver::messageBox(QStringLiteral("WARNING"));
                              picture(box, QStringLiteral("warning"));
                              click(box->button(QMessageBox::Ok));
                          }});
@@ -311,17 +140,17 @@ std::vector<Step> addHttpPort() {
 std::vector<Step> configure(const QString& name, bool edit) {
     return {{edit ? QStringLiteral("set the time out to 15 and the community to public, then OK")
                   : QStringLiteral("look at the dialog and cancel it"),
-             [] { return window("test") != nullptr; },
+             [] { return driver::window("test") != nullptr; },
              [name, edit] {
-                 QWidget* dialog = window("test");
+                 QWidget* dialog = driver::window("test");
                  picture(dialog, name);
                  if (edit) {
-                     type(find<QLineEdit>(dialog, "timeout"), QStringLiteral("15"));
-                     type(find<QLineEdit>(dialog, "communityLE"), QStringLiteral("public"));
+                     type(driver::find<QLineEdit>(dialog, "timeout"), QStringLiteral("15"));
+                     type(driver::find<QLineEdit>(dialog, "communityLE"), QStringLiteral("public"));
                      picture(dialog, name + QStringLiteral("-edited"));
-                     click(find<QPushButton>(dialog, "okButton"));
+                     click(driver::child(dialog, "okButton"));
                  } else {
-                     click(find<QPushButton>(dialog, "cancelButton"));
+                     click(driver::child(dialog, "cancelButton"));
                  }
              }}};
 }
@@ -392,13 +221,14 @@ int runTour(const Options& options, const QString& modulePath) {
         std::fprintf(stderr, "netport: cannot create a temporary directory\n");
         return 1;
     }
-    Tour state;
+    pictures.clear();
+    pictureDir.clear();
     if (!options.screenshots.isEmpty()) {
         if (!QDir().mkpath(options.screenshots)) {
             std::fprintf(stderr, "netport: cannot create %s\n", qPrintable(options.screenshots));
             return 1;
         }
-        state.screenshots = QFileInfo(options.screenshots).absoluteFilePath();
+        pictureDir = QFileInfo(options.screenshots).absoluteFilePath();
     }
     const QString store = storeDir.filePath(QStringLiteral("ports.ini"));
     auto embedded = std::make_shared<spooler::EmbeddedPortMonitor>(store);
@@ -412,7 +242,6 @@ int runTour(const Options& options, const QString& modulePath) {
         return 1;
     }
     std::printf("Tour on a fresh store %s\n", qPrintable(store));
-    tour = &state;
 
     const QString socketPort = QStringLiteral("192.168.1.20:9100");
     const QString httpPort = QStringLiteral("http://10.0.0.7/elp3");
@@ -458,8 +287,10 @@ int runTour(const Options& options, const QString& modulePath) {
     for (Operation& op : operations) {
         std::printf("\n== %s\n", qPrintable(op.title));
         std::fflush(stdout);
-        state.steps = std::move(op.steps);
-        state.next = 0;
+        driver::arm(std::move(op.steps), [](const QString& what) {
+            std::printf("    - %s\n", qPrintable(what));
+            std::fflush(stdout);
+        });
         SetLastError(0);
         const BOOL result = op.call();
         const DWORD lastError = GetLastError();
@@ -469,10 +300,10 @@ int runTour(const Options& options, const QString& modulePath) {
                         qPrintable(errorMeaning(lastError)));
         }
         std::printf("\n");
-        QString problem = state.failure;
-        if (problem.isEmpty() && state.next != state.steps.size()) {
-            problem = QStringLiteral("the windows closed before \"%1\"")
-                          .arg(state.steps[state.next].what);
+        driver::disarm();
+        QString problem = driver::failure();
+        if (problem.isEmpty() && driver::remaining() > 0) {
+            problem = QStringLiteral("the windows closed before \"%1\"").arg(driver::nextStep());
         }
         if (problem.isEmpty() && !result) {
             problem = QStringLiteral("the operation failed");
@@ -495,19 +326,16 @@ int runTour(const Options& options, const QString& modulePath) {
         if (!problem.isEmpty()) {
             std::fprintf(stderr, "netport: tour stopped at \"%s\": %s\n", qPrintable(op.title),
                          qPrintable(problem));
-            tour = nullptr;
             return 1;
         }
     }
-    tour = nullptr;
-
     std::printf("\n== Ports at the end\n");
     for (const QString& port : embedded->ports()) {
         std::printf("  %s\n    %s\n", qPrintable(port), qPrintable(embedded->settingsString(port)));
     }
-    if (!state.pictures.isEmpty()) {
-        std::printf("\n%d pictures in %s\n", static_cast<int>(state.pictures.size()),
-                    qPrintable(state.screenshots));
+    if (!pictures.isEmpty()) {
+        std::printf("\n%d pictures in %s\n", static_cast<int>(pictures.size()),
+                    qPrintable(pictureDir));
     }
     std::printf("\ntour: completed\n");
     return 0;

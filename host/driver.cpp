@@ -1,0 +1,212 @@
+#include "host/driver.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTest>
+#include <QTimer>
+
+namespace driver {
+namespace {
+
+constexpr int kStepTimeoutMs = 15000;
+
+struct Script {
+    bool armed = false;
+    std::vector<Step> steps;
+    size_t next = 0;
+    QString failure;
+    std::function<void(const QString&)> onStep;
+};
+
+Script script;
+
+// Rejects every window the module still shows, so that the operation returns.
+void closeWindows() {
+    const QWidgetList widgets = QApplication::topLevelWidgets();
+    for (QWidget* w : widgets) {
+        if (auto* dialog = qobject_cast<QDialog*>(w); dialog && dialog->isVisible()) {
+            dialog->reject();
+        }
+    }
+}
+
+// Lives as long as the application the module created and polls the windows.
+class Driver : public QObject {
+public:
+    explicit Driver(QObject* parent) : QObject(parent) {
+        connect(&timer, &QTimer::timeout, this, &Driver::poll);
+        timer.start(10);
+        clock.start();
+    }
+
+private:
+    void poll() {
+        if (!script.armed || !script.failure.isEmpty() || script.next >= script.steps.size()) {
+            return;
+        }
+        Step& step = script.steps[script.next];
+        if (!step.ready()) {
+            if (clock.elapsed() > kStepTimeoutMs) {
+                fail(QStringLiteral("\"%1\" did not happen within %2 s")
+                         .arg(step.what)
+                         .arg(kStepTimeoutMs / 1000));
+            }
+            return;
+        }
+        if (script.onStep) {
+            script.onStep(step.what);
+        }
+        ++script.next;
+        clock.restart();
+        step.act();
+        if (!script.failure.isEmpty()) {
+            closeWindows();
+        }
+    }
+
+    QTimer timer;
+    QElapsedTimer clock;
+};
+
+} // namespace
+
+void start() {
+    if (script.armed && QCoreApplication::instance()) {
+        new Driver(QCoreApplication::instance());
+    }
+}
+
+void arm(std::vector<Step> steps, std::function<void(const QString&)> onStep) {
+    script = Script();
+    script.armed = true;
+    script.steps = std::move(steps);
+    script.onStep = std::move(onStep);
+    // An application that exists already (a host with its own) is driven too.
+    start();
+}
+
+void disarm() {
+    script.armed = false;
+}
+
+QString failure() {
+    return script.failure;
+}
+
+int remaining() {
+    return static_cast<int>(script.steps.size() - script.next);
+}
+
+QString nextStep() {
+    return script.next < script.steps.size() ? script.steps[script.next].what : QString();
+}
+
+void fail(const QString& problem) {
+    if (script.failure.isEmpty()) {
+        script.failure = problem;
+    }
+    closeWindows();
+}
+
+QWidget* window(const char* name) {
+    const QWidgetList widgets = QApplication::topLevelWidgets();
+    for (QWidget* w : widgets) {
+        if (w->isVisible() && w->objectName() == QLatin1String(name)) {
+            return w;
+        }
+    }
+    return nullptr;
+}
+
+QMessageBox* messageBox(const QString& title) {
+    const QWidgetList widgets = QApplication::topLevelWidgets();
+    for (QWidget* w : widgets) {
+        auto* box = qobject_cast<QMessageBox*>(w);
+        if (box && box->isVisible() && box->windowTitle() == title) {
+            return box;
+        }
+    }
+    return nullptr;
+}
+
+QWidget* wizard() {
+    return window("AddPortWizard");
+}
+
+QWidget* currentPage() {
+    QWidget* w = wizard();
+    auto* pages = w ? w->findChild<QStackedWidget*>(QStringLiteral("pages")) : nullptr;
+    return pages ? pages->currentWidget() : nullptr;
+}
+
+bool onPage(const char* form) {
+    QWidget* page = currentPage();
+    return page && page->isVisible() && page->inherits(form);
+}
+
+QWidget* child(QWidget* in, const char* name) {
+    QWidget* w = in ? in->findChild<QWidget*>(QLatin1String(name)) : nullptr;
+    if (!w) {
+        fail(QStringLiteral("there is no %1 in %2")
+                 .arg(QLatin1String(name), in ? in->objectName() : QStringLiteral("no window")));
+    }
+    return w;
+}
+
+void click(QWidget* w) {
+    if (!w) {
+        return;
+    }
+    if (!w->isEnabled()) {
+        fail(QStringLiteral("%1 is disabled").arg(w->objectName()));
+        return;
+    }
+    QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
+}
+
+void wizardButton(const char* name) {
+    click(find<QPushButton>(wizard(), name));
+}
+
+void toggle(QCheckBox* box) {
+    if (!box) {
+        return;
+    }
+    const bool was = box->isChecked();
+    box->setFocus();
+    QTest::keyClick(box, Qt::Key_Space);
+    if (box->isChecked() == was) {
+        fail(QStringLiteral("%1 did not switch").arg(box->objectName()));
+    }
+}
+
+void type(QLineEdit* field, const QString& text) {
+    if (!field) {
+        return;
+    }
+    field->setFocus();
+    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+    if (text.isEmpty()) {
+        QTest::keyClick(field, Qt::Key_Backspace);
+    }
+    QTest::keyClicks(field, text);
+    if (field->text() != text) {
+        fail(QStringLiteral("%1 shows \"%2\" after typing \"%3\"")
+                 .arg(field->objectName(), field->text(), text));
+    }
+}
+
+} // namespace driver
+
+namespace {
+void startDriver() {
+    driver::start();
+}
+} // namespace
+Q_COREAPP_STARTUP_FUNCTION(startDriver)
