@@ -199,7 +199,7 @@ QString findCatalogue(const QString& name) {
     const QString exe = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath();
     const QString dir = QFileInfo(exe).absolutePath();
     const QStringList places = {
-        dir + QStringLiteral("/../share/netportui/translations"),
+        dir + QStringLiteral("/" NETPORT_INSTALLED_CATALOGUE_DIR),
         QStringLiteral(NETPORT_BUILD_TRANSLATIONS_DIR),
     };
     for (const QString& place : places) {

@@ -1,0 +1,28 @@
+# Installs the build into a fresh prefix and runs the installed netport, which
+# must find the installed module and catalogues without options.
+# -DBUILD_DIR=... -DPREFIX=...
+file(REMOVE_RECURSE ${PREFIX})
+execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX}
+    OUTPUT_QUIET RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "cmake --install failed")
+endif()
+set(netport ${PREFIX}/bin/netport)
+execute_process(COMMAND ${netport} --store ${PREFIX}/ports.ini list
+    OUTPUT_VARIABLE out RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0 OR NOT out MATCHES "no ports in")
+    message(FATAL_ERROR "installed netport list: ${rc}\n${out}")
+endif()
+execute_process(COMMAND ${netport} tour --language de
+    OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE rc TIMEOUT 240)
+if(NOT rc EQUAL 0 OR NOT out MATCHES "tour: completed")
+    message(FATAL_ERROR "installed netport tour: ${rc}\n${out}\n${err}")
+endif()
+if(NOT err MATCHES "translator file loaded \\([^)]*/monitor_de\\.qm\\)")
+    message(FATAL_ERROR "the installed catalogue was not loaded\n${err}")
+endif()
+# No catalogue lies beside the installed module unless one is chosen.
+file(GLOB_RECURSE beside ${PREFIX}/lib*/monitor*.qm)
+if(beside)
+    message(FATAL_ERROR "catalogues installed beside the module: ${beside}")
+endif()
