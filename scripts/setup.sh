@@ -7,7 +7,8 @@ build_dir=${1:-build}
 shift || true
 
 packages=(cmake ninja-build g++ binutils qt6-base-dev qt6-tools-dev qt6-tools-dev-tools
-          qt6-l10n-tools g++-mingw-w64-x86-64 fonts-dejavu-core clang-format)
+          qt6-l10n-tools g++-mingw-w64-x86-64 fonts-dejavu-core clang-format
+          clang libclang-rt-14-dev)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

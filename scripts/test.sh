@@ -1,6 +1,24 @@
 #!/usr/bin/env bash
-# Sets up, builds and runs every test.
+# Sets up, builds and runs every test: the suite, the suite again under the
+# sanitizers, and short runs of the fuzz targets.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+
 bash scripts/setup.sh build
 ctest --test-dir build --output-on-failure -j2
+
+# The whole suite again with AddressSanitizer and UndefinedBehaviorSanitizer,
+# leak detection on.
+bash scripts/setup.sh build-asan -DNETPORTUI_SANITIZE=ON
+export ASAN_OPTIONS=detect_leaks=1
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+if [ -f tests/lsan.supp ]; then
+    export LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp
+fi
+ctest --test-dir build-asan --output-on-failure -j2
+unset ASAN_OPTIONS UBSAN_OPTIONS LSAN_OPTIONS
+
+# Every fuzz target for a short, bounded time.
+if [ -f fuzz/run.sh ]; then
+    bash fuzz/run.sh 30
+fi
