@@ -116,8 +116,10 @@ QString replyText(PCWSTR reply, DWORD bytes) {
     while (length < units && reply[length] != 0) {
         ++length;
     }
-    return QString::fromUtf16(reinterpret_cast<const char16_t*>(reply),
-                              static_cast<qsizetype>(length));
+    // Taken unit by unit: fromUtf16 would read a leading byte order mark as
+    // one, dropping it or swapping every unit after it.
+    return QStringView(reinterpret_cast<const char16_t*>(reply), static_cast<qsizetype>(length))
+        .toString();
 }
 
 PWSTR toWireString(const QString& text) {

@@ -386,7 +386,7 @@ bool EmbeddedPortMonitor::ownsPort(const std::u16string& port) const {
     std::lock_guard<std::mutex> guard(storeMutex);
     Store store;
     return readStore(file, &store) == ERROR_SUCCESS &&
-           store.ports.contains(QString::fromStdU16String(port));
+           store.ports.contains(QStringView(port.data(), qsizetype(port.size())).toString());
 }
 
 BOOL EmbeddedPortMonitor::xcvData(const std::u16string&, bool, const std::u16string& command,

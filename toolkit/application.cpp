@@ -32,12 +32,13 @@ QString systemDirectory() {
     WCHAR buffer[256] = {};
     const UINT length = GetSystemDirectoryW(buffer, 256);
     if (length < 256) {
-        return QString::fromUtf16(reinterpret_cast<const char16_t*>(buffer));
+        // Unit by unit, without reading a leading U+FEFF as a byte order mark.
+        return QStringView(reinterpret_cast<const char16_t*>(buffer)).toString();
     }
     std::vector<WCHAR> whole(length + 1, 0);
     const UINT read = GetSystemDirectoryW(whole.data(), length + 1);
     const qsizetype units = read > 255 ? 255 : read;
-    return QString::fromUtf16(reinterpret_cast<const char16_t*>(whole.data()), units);
+    return QStringView(reinterpret_cast<const char16_t*>(whole.data()), units).toString();
 }
 
 } // namespace

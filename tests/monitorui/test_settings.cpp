@@ -191,6 +191,12 @@ private slots:
         QCOMPARE(replyText(reinterpret_cast<PCWSTR>(reply), 1), QString());
         QCOMPARE(replyText(reinterpret_cast<PCWSTR>(reply), 0), QString());
         QCOMPARE(replyText(nullptr, 10), QString());
+        // Units that look like byte order marks are text like any other.
+        const char16_t marked[] = {0xFFFE, u'p', 0xFEFF, 0};
+        QCOMPARE(replyText(reinterpret_cast<PCWSTR>(marked), sizeof marked),
+                 QString(QChar(0xFFFE)) + QLatin1Char('p') + QChar(0xFEFF));
+        const char16_t leading[] = {0xFEFF, u'q', 0};
+        QCOMPARE(replyText(reinterpret_cast<PCWSTR>(leading), sizeof leading).size(), 2);
     }
 
     void composedStringsParseBack() {
