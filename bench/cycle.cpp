@@ -3,176 +3,44 @@
 #include "platform/win32_testing.h"
 #include "spooler/embeddedmonitor.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDialog>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStackedWidget>
 #include <QTest>
-#include <QTimer>
 
 #include <utility>
 
 namespace cycle {
 
+using driver::click;
+using driver::find;
+using driver::onCurrentPage;
+using driver::onPage;
+using driver::toggle;
+using driver::type;
+using driver::window;
+using driver::wizardButton;
+
 namespace {
-
-// A step that waits longer than this has failed (generous: sanitizer builds
-// are several times slower).
-constexpr int kStepTimeoutMs = 20000;
-
-// The driver's state for the operation that runs now. It outlives the
-// applications: an operation may create more than one (the port-exists warning
-// comes after the wizard's application is gone).
-struct State {
-    std::vector<Step> steps;
-    size_t next = 0;
-    // A step was taken and its action is queued but has not started yet.
-    bool pending = false;
-    QString failure;
-    std::function<void()> hook;
-};
-
-State state;
-
-QDialog* visibleDialog() {
-    const QWidgetList widgets = QApplication::topLevelWidgets();
-    for (QWidget* w : widgets) {
-        if (auto* dialog = qobject_cast<QDialog*>(w); dialog && dialog->isVisible()) {
-            return dialog;
-        }
-    }
-    return nullptr;
-}
-
-// Rejects every dialog still shown, so that the operation returns.
-void closeWindows() {
-    const QWidgetList widgets = QApplication::topLevelWidgets();
-    for (QWidget* w : widgets) {
-        if (auto* dialog = qobject_cast<QDialog*>(w); dialog && dialog->isVisible()) {
-            dialog->reject();
-        }
-    }
-}
-
-// Lives as long as the application it was created for. Each step's action is
-// queued rather than run from the timer: an action that opens a nested modal
-// loop (OK that raises an input error box) returns only when the box is gone,
-// and the timer must keep firing inside that loop for the next step.
-class Driver : public QObject {
-public:
-    explicit Driver(QObject* parent) : QObject(parent) {
-        state.pending = false;
-        timer.setTimerType(Qt::PreciseTimer);
-        connect(&timer, &QTimer::timeout, this, &Driver::poll);
-        timer.start(1);
-        clock.start();
-    }
-
-private:
-    void poll() {
-        if (state.pending) {
-            return;
-        }
-        if (!state.failure.isEmpty()) {
-            closeWindows();
-            return;
-        }
-        if (state.next >= state.steps.size()) {
-            // Every step was taken: a window still shown long after that is one
-            // nobody expected (it would keep the operation from returning).
-            if (clock.elapsed() > kStepTimeoutMs && visibleDialog()) {
-                fail(QStringLiteral("\"%1\" is still shown after the last step")
-                         .arg(visibleDialog()->windowTitle()));
-                closeWindows();
-            }
-            return;
-        }
-        const Step& step = state.steps[state.next];
-        if (!step.ready()) {
-            if (clock.elapsed() > kStepTimeoutMs) {
-                fail(QStringLiteral("\"%1\" did not happen within %2 s")
-                         .arg(step.what)
-                         .arg(kStepTimeoutMs / 1000));
-                closeWindows();
-            }
-            return;
-        }
-        std::function<void()> act = step.act;
-        ++state.next;
-        state.pending = true;
-        clock.restart();
-        QMetaObject::invokeMethod(
-            this,
-            [act] {
-                state.pending = false;
-                act();
-                if (!state.failure.isEmpty()) {
-                    closeWindows();
-                }
-            },
-            Qt::QueuedConnection);
-    }
-
-    QTimer timer;
-    QElapsedTimer clock;
-};
-
-void onApplicationCreated() {
-    // Only while an operation has steps: other applications are left alone.
-    if (!state.steps.empty()) {
-        new Driver(QCoreApplication::instance());
-    }
-    if (state.hook) {
-        state.hook();
-    }
-}
-
-template <typename T> T* child(QWidget* in, const char* name) {
-    T* w = in ? in->findChild<T*>(QLatin1String(name)) : nullptr;
-    if (!w) {
-        fail(QStringLiteral("there is no %1 in %2")
-                 .arg(QLatin1String(name), in ? in->objectName() : QStringLiteral("(no window)")));
-    }
-    return w;
-}
-
-QWidget* wizard() {
-    return visibleWindow("AddPortWizard");
-}
-
-template <typename T> T* onPage(const char* name) {
-    return child<T>(wizardPage(), name);
-}
-
-// Switches a check box with the space key, as from the keyboard.
-void toggle(QCheckBox* box) {
-    if (!box) {
-        return;
-    }
-    const bool was = box->isChecked();
-    box->setFocus();
-    QTest::keyClick(box, Qt::Key_Space);
-    if (box->isChecked() == was) {
-        fail(QStringLiteral("%1 did not switch").arg(box->objectName()));
-    }
-}
 
 QString messageBoxDone(const QString& title) {
     return QStringLiteral("close the \"%1\" box").arg(title);
 }
 
 Step closeMessageBox(const QString& title) {
-    return {messageBoxDone(title), [title] { return visibleMessageBox(title) != nullptr; },
+    return {messageBoxDone(title), [title] { return driver::messageBox(title) != nullptr; },
             [title] {
-                QMessageBox* box = visibleMessageBox(title);
-                click(box ? box->button(QMessageBox::Ok) : nullptr);
+                QMessageBox* box = driver::messageBox(title);
+                QWidget* ok = box ? box->button(QMessageBox::Ok) : nullptr;
+                if (!ok) {
+                    driver::fail(QStringLiteral("nothing to click"));
+                    return;
+                }
+                click(ok);
             }};
 }
 
@@ -190,85 +58,8 @@ QString paddedHost(int a, int b) {
 
 } // namespace
 
-Q_COREAPP_STARTUP_FUNCTION(onApplicationCreated)
-
-void setApplicationHook(std::function<void()> hook) {
-    state.hook = std::move(hook);
-}
-
-QWidget* visibleWindow(const char* objectName) {
-    const QWidgetList widgets = QApplication::topLevelWidgets();
-    for (QWidget* w : widgets) {
-        if (w->isVisible() && w->objectName() == QLatin1String(objectName)) {
-            return w;
-        }
-    }
-    return nullptr;
-}
-
-QMessageBox* visibleMessageBox(const QString& title) {
-    const QWidgetList widgets = QApplication::topLevelWidgets();
-    for (QWidget* w : widgets) {
-        auto* box = qobject_cast<QMessageBox*>(w);
-        if (box && box->isVisible() && box->windowTitle() == title) {
-            return box;
-        }
-    }
-    return nullptr;
-}
-
-QWidget* wizardPage() {
-    QWidget* w = wizard();
-    auto* pages = w ? w->findChild<QStackedWidget*>(QStringLiteral("pages")) : nullptr;
-    return pages ? pages->currentWidget() : nullptr;
-}
-
-bool onWizardPage(const char* form) {
-    QWidget* page = wizardPage();
-    return page && page->isVisible() && page->inherits(form);
-}
-
-void fail(const QString& problem) {
-    if (state.failure.isEmpty()) {
-        state.failure = problem;
-    }
-}
-
-void click(QWidget* widget) {
-    if (!widget) {
-        fail(QStringLiteral("nothing to click"));
-        return;
-    }
-    if (!widget->isEnabled()) {
-        fail(QStringLiteral("%1 is disabled").arg(widget->objectName()));
-        return;
-    }
-    QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
-}
-
-void clickWizardButton(const char* name) {
-    click(child<QPushButton>(wizard(), name));
-}
-
-void type(QLineEdit* field, const QString& text) {
-    if (!field) {
-        return;
-    }
-    field->setFocus();
-    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(field, Qt::Key_Backspace);
-    QTest::keyClicks(field, text);
-    if (field->text() != text) {
-        fail(QStringLiteral("%1 shows \"%2\" after typing \"%3\"")
-                 .arg(field->objectName(), field->text(), text));
-    }
-}
-
 Outcome run(Operation& operation) {
-    state.steps = std::move(operation.steps);
-    state.next = 0;
-    state.pending = false;
-    state.failure.clear();
+    driver::arm(std::move(operation.steps));
 
     Outcome outcome;
     win32::beginDebugCapture();
@@ -276,14 +67,14 @@ Outcome run(Operation& operation) {
     outcome.result = operation.call();
     outcome.lastError = GetLastError();
     outcome.debug = win32::endDebugCapture();
+    // Applications created from now on (the benchmark's own) are left alone.
+    driver::disarm();
 
-    outcome.failure = state.failure;
-    if (outcome.failure.isEmpty() && state.next != state.steps.size()) {
+    outcome.failure = driver::failure();
+    if (outcome.failure.isEmpty() && driver::remaining() > 0) {
         outcome.failure =
-            QStringLiteral("the windows closed before \"%1\"").arg(state.steps[state.next].what);
+            QStringLiteral("the windows closed before \"%1\"").arg(driver::nextStep());
     }
-    state.steps.clear();
-    state.next = 0;
     return outcome;
 }
 
@@ -339,17 +130,17 @@ Operation Cycle::addSocket(const QString& typedHost, const QString& portName, bo
     op.what = exists ? QStringLiteral("add %1 again").arg(portName)
                      : QStringLiteral("add %1").arg(portName);
     op.steps = {
-        {QStringLiteral("choose standard TCP/IP printing"),
-         [] { return onWizardPage("UISelectWidget"); }, [] { clickWizardButton("next"); }},
-        {QStringLiteral("type the host"), [] { return onWizardPage("UIAddPort"); },
+        {QStringLiteral("choose standard TCP/IP printing"), [] { return onPage("UISelectWidget"); },
+         [] { wizardButton("next"); }},
+        {QStringLiteral("type the host"), [] { return onPage("UIAddPort"); },
          [typedHost] {
-             type(onPage<QLineEdit>("hostname"), typedHost);
-             clickWizardButton("next");
+             type(onCurrentPage<QLineEdit>("hostname"), typedHost);
+             wizardButton("next");
          }},
-        {QStringLiteral("keep SNMP monitoring"), [] { return onWizardPage("UISnmpWidget"); },
-         [] { clickWizardButton("next"); }},
-        {QStringLiteral("finish on the summary"), [] { return onWizardPage("UIInfoWidget"); },
-         [] { clickWizardButton("finish"); }},
+        {QStringLiteral("keep SNMP monitoring"), [] { return onPage("UISnmpWidget"); },
+         [] { wizardButton("next"); }},
+        {QStringLiteral("finish on the summary"), [] { return onPage("UIInfoWidget"); },
+         [] { wizardButton("finish"); }},
     };
     if (exists) {
         op.steps.push_back(closeMessageBox(QStringLiteral("WARNING")));
@@ -381,42 +172,41 @@ Operation Cycle::addHttp(int round) {
     op.what =
         QStringLiteral("add %1%2").arg(name, proxy ? QStringLiteral(" with a proxy") : QString());
     op.steps = {
-        {QStringLiteral("choose HTTP printing"), [] { return onWizardPage("UISelectWidget"); },
+        {QStringLiteral("choose HTTP printing"), [] { return onPage("UISelectWidget"); },
          [] {
-             click(onPage<QRadioButton>("secureRB"));
-             clickWizardButton("next");
+             click(onCurrentPage<QRadioButton>("secureRB"));
+             wizardButton("next");
          }},
-        {QStringLiteral("type the host, pick the printer"),
-         [] { return onWizardPage("UIAddHTTPPort"); },
+        {QStringLiteral("type the host, pick the printer"), [] { return onPage("UIAddHTTPPort"); },
          [round, secure, printerDowns] {
-             type(onPage<QLineEdit>("hostname"), host(2, round));
-             if (auto* printers = onPage<QComboBox>("lpComboBox")) {
+             type(onCurrentPage<QLineEdit>("hostname"), host(2, round));
+             if (auto* printers = onCurrentPage<QComboBox>("lpComboBox")) {
                  printers->setFocus();
                  for (int i = 0; i < printerDowns; ++i) {
                      QTest::keyClick(printers, Qt::Key_Down);
                  }
              }
              if (secure) {
-                 toggle(onPage<QCheckBox>("secureCB"));
+                 toggle(onCurrentPage<QCheckBox>("secureCB"));
              }
-             clickWizardButton("next");
+             wizardButton("next");
          }},
-        {QStringLiteral("turn SNMP monitoring off"), [] { return onWizardPage("UISnmpWidget"); },
+        {QStringLiteral("turn SNMP monitoring off"), [] { return onPage("UISnmpWidget"); },
          [] {
-             toggle(onPage<QCheckBox>("snmpCB"));
-             clickWizardButton("next");
+             toggle(onCurrentPage<QCheckBox>("snmpCB"));
+             wizardButton("next");
          }},
-        {QStringLiteral("set the proxy"), [] { return onWizardPage("UIProxyWidget"); },
+        {QStringLiteral("set the proxy"), [] { return onPage("UIProxyWidget"); },
          [proxy, proxyPort] {
              if (proxy) {
-                 toggle(onPage<QCheckBox>("proxyCB"));
-                 type(onPage<QLineEdit>("proxyname"), QStringLiteral("proxy.example"));
-                 type(onPage<QLineEdit>("port"), proxyPort);
+                 toggle(onCurrentPage<QCheckBox>("proxyCB"));
+                 type(onCurrentPage<QLineEdit>("proxyname"), QStringLiteral("proxy.example"));
+                 type(onCurrentPage<QLineEdit>("port"), proxyPort);
              }
-             clickWizardButton("next");
+             wizardButton("next");
          }},
-        {QStringLiteral("finish on the summary"), [] { return onWizardPage("UIInfoWidget"); },
-         [] { clickWizardButton("finish"); }},
+        {QStringLiteral("finish on the summary"), [] { return onPage("UIInfoWidget"); },
+         [] { wizardButton("finish"); }},
     };
     op.call = [this] {
         PWSTR out = nullptr;
@@ -443,24 +233,25 @@ Operation Cycle::cancelAdd(int round) {
     const int stage = round % 3;
     op.what = QStringLiteral("cancel an add on page %1").arg(stage + 1);
     op.steps.push_back({QStringLiteral("on the first page"),
-                        [] { return onWizardPage("UISelectWidget"); },
-                        [stage] { clickWizardButton(stage == 0 ? "cancel" : "next"); }});
+                        [] { return onPage("UISelectWidget"); },
+                        [stage] { wizardButton(stage == 0 ? "cancel" : "next"); }});
     if (stage > 0) {
-        op.steps.push_back({QStringLiteral("type a host"), [] { return onWizardPage("UIAddPort"); },
+        op.steps.push_back({QStringLiteral("type a host"), [] { return onPage("UIAddPort"); },
                             [stage, round] {
-                                type(onPage<QLineEdit>("hostname"), host(9, round));
-                                clickWizardButton(stage == 1 ? "cancel" : "next");
+                                type(onCurrentPage<QLineEdit>("hostname"), host(9, round));
+                                wizardButton(stage == 1 ? "cancel" : "next");
                             }});
     }
     if (stage > 1) {
         op.steps.push_back({QStringLiteral("go back from the SNMP page and cancel"),
-                            [] { return onWizardPage("UISnmpWidget"); },
+                            [] { return onPage("UISnmpWidget"); },
                             [] {
-                                clickWizardButton("back");
-                                if (!onWizardPage("UIAddPort")) {
-                                    fail(QStringLiteral("Back did not return to the socket page"));
+                                wizardButton("back");
+                                if (!onPage("UIAddPort")) {
+                                    driver::fail(
+                                        QStringLiteral("Back did not return to the socket page"));
                                 }
-                                clickWizardButton("cancel");
+                                wizardButton("cancel");
                             }});
     }
     op.call = [this] {
@@ -478,12 +269,12 @@ Operation Cycle::configureAccept(const QString& port, int round) {
     op.what =
         QStringLiteral("configure %1: time out %2, community %3").arg(port, timeout, community);
     op.steps = {{QStringLiteral("edit the dialog and press OK"),
-                 [] { return visibleWindow("test") != nullptr; },
+                 [] { return window("test") != nullptr; },
                  [timeout, community] {
-                     QWidget* dialog = visibleWindow("test");
-                     type(child<QLineEdit>(dialog, "timeout"), timeout);
-                     type(child<QLineEdit>(dialog, "communityLE"), community);
-                     click(child<QPushButton>(dialog, "okButton"));
+                     QWidget* dialog = window("test");
+                     type(find<QLineEdit>(dialog, "timeout"), timeout);
+                     type(find<QLineEdit>(dialog, "communityLE"), community);
+                     click(find<QPushButton>(dialog, "okButton"));
                  }}};
     const std::u16string name = port.toStdU16String();
     op.call = [this, name] { return table->pfnConfigurePortUI(nullptr, nullptr, name.c_str()); };
@@ -515,9 +306,8 @@ std::function<QString()> unchanged(spooler::EmbeddedPortMonitor& monitor, const 
 Operation Cycle::configureCancel(const QString& port) {
     Operation op;
     op.what = QStringLiteral("look at %1 and cancel").arg(port);
-    op.steps = {{QStringLiteral("cancel the dialog"),
-                 [] { return visibleWindow("test") != nullptr; },
-                 [] { click(child<QPushButton>(visibleWindow("test"), "cancelButton")); }}};
+    op.steps = {{QStringLiteral("cancel the dialog"), [] { return window("test") != nullptr; },
+                 [] { click(find<QPushButton>(window("test"), "cancelButton")); }}};
     const std::u16string name = port.toStdU16String();
     op.call = [this, name] { return table->pfnConfigurePortUI(nullptr, nullptr, name.c_str()); };
     op.verify = unchanged(monitor, port);
@@ -530,16 +320,16 @@ Operation Cycle::configureBadTimeout(const QString& port) {
     op.what = QStringLiteral("give %1 the time out 0, then cancel").arg(port);
     op.steps = {
         {QStringLiteral("type the time out 0 and press OK"),
-         [] { return visibleWindow("test") != nullptr; },
+         [] { return window("test") != nullptr; },
          [] {
-             QWidget* dialog = visibleWindow("test");
-             type(child<QLineEdit>(dialog, "timeout"), QStringLiteral("0"));
-             click(child<QPushButton>(dialog, "okButton"));
+             QWidget* dialog = window("test");
+             type(find<QLineEdit>(dialog, "timeout"), QStringLiteral("0"));
+             click(find<QPushButton>(dialog, "okButton"));
          }},
         closeMessageBox(title),
         {QStringLiteral("cancel the dialog"),
-         [title] { return visibleWindow("test") && !visibleMessageBox(title); },
-         [] { click(child<QPushButton>(visibleWindow("test"), "cancelButton")); }},
+         [title] { return window("test") && !driver::messageBox(title); },
+         [] { click(find<QPushButton>(window("test"), "cancelButton")); }},
     };
     const std::u16string name = port.toStdU16String();
     op.call = [this, name] { return table->pfnConfigurePortUI(nullptr, nullptr, name.c_str()); };

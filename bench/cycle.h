@@ -2,12 +2,9 @@
 // table, with the windows worked by real key and mouse events from inside the
 // module's modal loops, accepted, cancelled and refused in turn. Shared by the
 // cycle test and the benchmark.
-//
-// The driver starts each time a toolkit application is created (the module
-// creates one for every window it shows) and performs the armed steps in
-// order, each as soon as the windows show what it waits for.
 #pragma once
 
+#include "host/driver.h"
 #include "platform/win32.h"
 
 #include <QString>
@@ -17,39 +14,15 @@
 #include <string>
 #include <vector>
 
-class QLineEdit;
-class QMessageBox;
-class QWidget;
-
 namespace spooler {
 class EmbeddedPortMonitor;
 }
 
 namespace cycle {
 
-// One thing a person does once the windows show what `ready` waits for.
-struct Step {
-    QString what;
-    std::function<bool()> ready;
-    std::function<void()> act;
-};
-
-// Called right after every toolkit application is created (the driver is
-// installed first); empty to call nothing.
-void setApplicationHook(std::function<void()> hook);
-
-// Helpers for steps. Problems (a missing or disabled widget, a text that did
-// not take) are recorded and end the operation: its windows are rejected.
-QWidget* visibleWindow(const char* objectName);
-QMessageBox* visibleMessageBox(const QString& title);
-// The wizard page on display, known by the form it is built on.
-bool onWizardPage(const char* form);
-QWidget* wizardPage();
-void click(QWidget* widget);
-void clickWizardButton(const char* name);
-// Replaces the field's text by typing: select all, then type.
-void type(QLineEdit* field, const QString& text);
-void fail(const QString& problem);
+// The steps of an operation are the shared window driver's: it starts each
+// time a toolkit application is created and performs them in order.
+using driver::Step;
 
 struct Operation {
     QString what;

@@ -292,7 +292,7 @@ void typeInWizard(QWidget* wizard, int count, Keystrokes& k) {
     if (next) {
         QTest::mouseClick(next, Qt::LeftButton, {}, next->rect().center());
     }
-    QWidget* page = cycle::wizardPage();
+    QWidget* page = driver::currentPage();
     auto* host = page ? page->findChild<QLineEdit*>(QStringLiteral("hostname")) : nullptr;
     auto* port = page ? page->findChild<QLineEdit*>(QStringLiteral("port")) : nullptr;
     if (host && port && page->inherits("UIAddPort")) {
@@ -441,7 +441,7 @@ int childSingleAdd() {
 // Child: the bare dialog, shown and rejected.
 int childSingleFloor() {
     Bench bench;
-    cycle::setApplicationHook(installProbe);
+    driver::setApplicationHook(installProbe);
     const long before = cycle::residentKiB();
     const bool reset = cycle::resetPeakResident();
     openFloor(bench);
@@ -555,7 +555,7 @@ int runBenchmarks(const Options& options) {
     if (!setUpMonitors(bench, store)) {
         return 1;
     }
-    cycle::setApplicationHook(installProbe);
+    driver::setApplicationHook(installProbe);
 
     // Open latency; one warm-up round first (the first application of a
     // process loads the platform plugin and the fonts).
@@ -597,7 +597,7 @@ int runBenchmarks(const Options& options) {
     if (wrongNext) {
         bench.problem("Next did not follow the port field while typing");
     }
-    cycle::setApplicationHook({});
+    driver::setApplicationHook({});
 
     // Parsing.
     struct Size {
@@ -736,7 +736,7 @@ int loop(const std::string& kind, int count, int replyBytes) {
     if (!setUpMonitors(bench, store)) {
         return 1;
     }
-    cycle::setApplicationHook(installProbe);
+    driver::setApplicationHook(installProbe);
     const QString text = kind == "--loop-parse" ? reply(replyBytes / 2) : QString();
     double total = 0;
     for (int i = 0; i < count; ++i) {

@@ -25,6 +25,18 @@ struct Script {
 };
 
 Script script;
+std::function<void()> applicationHook;
+
+// A dialog still shown, or null.
+QDialog* shownDialog() {
+    const QWidgetList widgets = QApplication::topLevelWidgets();
+    for (QWidget* w : widgets) {
+        if (auto* dialog = qobject_cast<QDialog*>(w); dialog && dialog->isVisible()) {
+            return dialog;
+        }
+    }
+    return nullptr;
+}
 
 // Rejects every window the module still shows, so that the operation returns.
 void closeWindows() {
@@ -37,6 +49,9 @@ void closeWindows() {
 }
 
 // Lives as long as the application the module created and polls the windows.
+// Each step's action is queued rather than run from the timer: an action that
+// opens a nested modal loop (OK that raises an error box) returns only when
+// that loop ends, and the timer must keep firing inside it for the next step.
 class Driver : public QObject {
 public:
     explicit Driver(QObject* parent) : QObject(parent) {
@@ -47,7 +62,23 @@ public:
 
 private:
     void poll() {
-        if (!script.armed || !script.failure.isEmpty() || script.next >= script.steps.size()) {
+        if (!script.armed || pending) {
+            return;
+        }
+        if (!script.failure.isEmpty()) {
+            // Windows shown after the problem (by a later application) are
+            // closed too, so that the operation returns.
+            closeWindows();
+            return;
+        }
+        if (script.next >= script.steps.size()) {
+            // A window still shown long after the last step is one nobody
+            // expected; it would keep the operation from returning.
+            QDialog* shown = clock.elapsed() > kStepTimeoutMs ? shownDialog() : nullptr;
+            if (shown) {
+                fail(QStringLiteral("\"%1\" is still shown after the last step")
+                         .arg(shown->windowTitle()));
+            }
             return;
         }
         Step& step = script.steps[script.next];
@@ -64,12 +95,21 @@ private:
         }
         ++script.next;
         clock.restart();
-        step.act();
-        if (!script.failure.isEmpty()) {
-            closeWindows();
-        }
+        pending = true;
+        QMetaObject::invokeMethod(
+            this,
+            [this, act = step.act] {
+                pending = false;
+                act();
+                if (!script.failure.isEmpty()) {
+                    closeWindows();
+                }
+            },
+            Qt::QueuedConnection);
     }
 
+    // A step was taken and its action is queued but has not started yet.
+    bool pending = false;
     QTimer timer;
     QElapsedTimer clock;
 };
@@ -93,6 +133,10 @@ void arm(std::vector<Step> steps, std::function<void(const QString&)> onStep) {
 
 void disarm() {
     script.armed = false;
+}
+
+void setApplicationHook(std::function<void()> hook) {
+    applicationHook = std::move(hook);
 }
 
 QString failure() {
@@ -207,6 +251,9 @@ void type(QLineEdit* field, const QString& text) {
 namespace {
 void startDriver() {
     driver::start();
+    if (driver::applicationHook) {
+        driver::applicationHook();
+    }
 }
 } // namespace
 Q_COREAPP_STARTUP_FUNCTION(startDriver)

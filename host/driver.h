@@ -32,6 +32,9 @@ void arm(std::vector<Step> steps, std::function<void(const QString&)> onStep = {
 void start();
 // Disarms: applications created from now on are left alone.
 void disarm();
+// Called right after every toolkit application is created (once the driver
+// has started on it), armed or not; empty to call nothing.
+void setApplicationHook(std::function<void()> hook);
 // The first problem met (a step that did not come within its time, a widget
 // that is missing or disabled, a text that did not take), or empty.
 QString failure();
