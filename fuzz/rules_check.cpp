@@ -20,18 +20,6 @@
 
 namespace {
 
-QString shown(const QString& text) {
-    QString out;
-    for (const QChar c : text) {
-        if (c.unicode() >= 0x20 && c.unicode() < 0x7f && c != QLatin1Char('\\')) {
-            out += c;
-        } else {
-            out += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
-        }
-    }
-    return QLatin1Char('"') + out + QLatin1Char('"');
-}
-
 // Whether every number in the first `length` bytes has at most nine
 // significant digits, so that it lies well within the range of an int and
 // the C library's conversion is exact.

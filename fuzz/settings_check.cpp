@@ -22,20 +22,6 @@
 
 namespace {
 
-// The text with every character outside printable ASCII written as \uXXXX,
-// so that a failure message shows exactly what was compared.
-QString shown(const QString& text) {
-    QString out;
-    for (const QChar c : text) {
-        if (c.unicode() >= 0x20 && c.unicode() < 0x7f && c != QLatin1Char('\\')) {
-            out += c;
-        } else {
-            out += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
-        }
-    }
-    return QLatin1Char('"') + out + QLatin1Char('"');
-}
-
 class Failures {
 public:
     void fail(const QString& what) {
