@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -93,6 +94,11 @@ PropertiesDlg::PropertiesDlg(int protocol, QWidget* parent, const char* name, bo
     communityLE->setWhatsThis(
         QObject::tr("The community name usually is tulvex. If the print server is "
                     "password-protected, the password must be used as community name."));
+
+    // The description wraps, and a longer (translated) text needs more lines
+    // than the toolkit's minimum size allows for: give the dialog the height
+    // its contents need at this width, so that no field is squeezed.
+    resize(width(), qMax(height(), layout()->totalHeightForWidth(width())));
 }
 
 PropertiesDlg::~PropertiesDlg() = default;

@@ -8,6 +8,7 @@
 #include <QMessageBox>
 #include <QStyle>
 #include <QTimer>
+#include <QTranslator>
 #include <QtTest>
 
 namespace {
@@ -103,6 +104,7 @@ private slots:
     void proxyName();
     void maskedCommunity();
     void separatorsRefused();
+    void longDescriptionSqueezesNothing();
 };
 
 void TestPropertiesDlg::socketDialog() {
@@ -469,6 +471,39 @@ void TestPropertiesDlg::separatorsRefused() {
         QCOMPARE(field->text(), QStringLiteral("abc d"));
     }
     QCOMPARE(dialog.community(), QStringLiteral("abc d"));
+}
+
+namespace {
+// Stands in for a catalogue whose description is much longer than the English.
+class LongDescription : public QTranslator {
+public:
+    QString translate(const char* context, const char* source, const char*, int) const override {
+        if (qstrcmp(context, "QObject") == 0 &&
+            qstrncmp(source, "Enter a time out value", 22) == 0) {
+            return QString::fromLatin1(source).repeated(3);
+        }
+        return QString();
+    }
+};
+} // namespace
+
+void TestPropertiesDlg::longDescriptionSqueezesNothing() {
+    LongDescription translator;
+    QCoreApplication::installTranslator(&translator);
+    for (int protocol : {kSocket, kHttp}) {
+        PropertiesDlg dialog(protocol);
+        dialog.setProxyEnabled(true);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QCOMPARE(dialog.width(), 446);
+        for (QWidget* field : {static_cast<QWidget*>(dialog.communityLE),
+                               static_cast<QWidget*>(dialog.UIProperties::timeout),
+                               static_cast<QWidget*>(dialog.okButton)}) {
+            QVERIFY2(field->height() >= field->minimumSizeHint().height(),
+                     qPrintable(field->objectName()));
+        }
+    }
+    QCoreApplication::removeTranslator(&translator);
 }
 
 QTEST_MAIN(TestPropertiesDlg)
