@@ -16,38 +16,6 @@
 
 namespace {
 
-QString executableDirectory() {
-    char path[4096];
-    const ssize_t n = readlink("/proc/self/exe", path, sizeof path - 1);
-    if (n <= 0) {
-        return QDir::currentPath();
-    }
-    path[n] = '\0';
-    return QFileInfo(QString::fromLocal8Bit(path)).absolutePath();
-}
-
-// The module stays loaded for the rest of the process, as the spooler keeps it.
-PMONITORUI loadModule(const QString& path) {
-    void* handle = dlopen(QFile::encodeName(path).constData(), RTLD_NOW | RTLD_LOCAL);
-    if (!handle) {
-        std::fprintf(stderr, "netport: cannot load the module %s: %s\n", qPrintable(path),
-                     dlerror());
-        return nullptr;
-    }
-    using Initialize = PMONITORUI(WINAPI*)(VOID);
-    auto initialize = reinterpret_cast<Initialize>(dlsym(handle, "InitializePrintMonitorUI"));
-    if (!initialize) {
-        std::fprintf(stderr, "netport: %s has no InitializePrintMonitorUI\n", qPrintable(path));
-        return nullptr;
-    }
-    PMONITORUI table = initialize();
-    if (!table || table->dwMonitorUISize != sizeof(MONITORUI)) {
-        std::fprintf(stderr, "netport: %s returned no valid table\n", qPrintable(path));
-        return nullptr;
-    }
-    return table;
-}
-
 bool hasDisplay() {
     return qEnvironmentVariableIsSet("DISPLAY") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY") ||
            qEnvironmentVariableIsSet("QT_QPA_PLATFORM");
@@ -73,6 +41,38 @@ bool needPort(const Options& options) {
 }
 
 } // namespace
+
+QString executableDirectory() {
+    char path[4096];
+    const ssize_t n = readlink("/proc/self/exe", path, sizeof path - 1);
+    if (n <= 0) {
+        return QDir::currentPath();
+    }
+    path[n] = '\0';
+    return QFileInfo(QString::fromLocal8Bit(path)).absolutePath();
+}
+
+// The module stays loaded for the rest of the process, as the spooler keeps it.
+PMONITORUI loadModule(const QString& path, QString& error) {
+    void* handle = dlopen(QFile::encodeName(path).constData(), RTLD_NOW | RTLD_LOCAL);
+    if (!handle) {
+        error = QStringLiteral("cannot load the module %1: %2")
+                    .arg(path, QString::fromLocal8Bit(dlerror()));
+        return nullptr;
+    }
+    using Initialize = PMONITORUI(WINAPI*)(VOID);
+    auto initialize = reinterpret_cast<Initialize>(dlsym(handle, "InitializePrintMonitorUI"));
+    if (!initialize) {
+        error = QStringLiteral("%1 has no InitializePrintMonitorUI").arg(path);
+        return nullptr;
+    }
+    PMONITORUI table = initialize();
+    if (!table || table->dwMonitorUISize != sizeof(MONITORUI)) {
+        error = QStringLiteral("%1 returned no valid table").arg(path);
+        return nullptr;
+    }
+    return table;
+}
 
 QString errorMeaning(DWORD error) {
     switch (error) {
@@ -173,8 +173,10 @@ int runCommand(const Options& options) {
     spooler::registerMonitor(options.monitor.toStdU16String(),
                              std::make_shared<TracingMonitor>(embedded, stdout));
 
-    PMONITORUI table = loadModule(modulePath);
+    QString error;
+    PMONITORUI table = loadModule(modulePath, error);
     if (!table) {
+        std::fprintf(stderr, "netport: %s\n", qPrintable(error));
         return 1;
     }
     const std::u16string server = options.server.toStdU16String();

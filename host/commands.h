@@ -21,6 +21,13 @@ struct Options {
 // The text that names a Win32 error code.
 QString errorMeaning(DWORD error);
 
+// The directory of the running program.
+QString executableDirectory();
+
+// Loads the module and returns its table; null with `error` set when the
+// module cannot be loaded or gives no valid table.
+PMONITORUI loadModule(const QString& path, QString& error);
+
 // The module beside the program, or where it is installed.
 QString defaultModulePath();
 

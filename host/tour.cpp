@@ -21,8 +21,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <dlfcn.h>
-
 #include <cstdio>
 #include <memory>
 #include <vector>
@@ -161,43 +159,30 @@ std::vector<Step> cancelWizard() {
 }
 
 // Loads the module, from a copy beside the catalogue when a language is chosen.
-PMONITORUI loadModule(const QString& modulePath, const QString& language, QTemporaryDir& copyDir,
-                      QString& error) {
-    QString path = modulePath;
-    if (!language.isEmpty()) {
-        const QString name = QStringLiteral("monitor_%1.qm").arg(language);
-        const QString catalogue = findCatalogue(name);
-        if (catalogue.isEmpty()) {
-            error = QStringLiteral("no catalogue %1 found").arg(name);
-            return nullptr;
-        }
-        // The module takes the first "monitor*.qm" beside itself.
-        path = copyDir.filePath(QStringLiteral("libnetportui.so"));
-        if (!QFile::copy(modulePath, path) || !QFile::copy(catalogue, copyDir.filePath(name))) {
-            error = QStringLiteral("cannot copy the module and %1 to %2").arg(name, copyDir.path());
-            return nullptr;
-        }
+PMONITORUI loadTourModule(const QString& modulePath, const QString& language,
+                          QTemporaryDir& copyDir, QString& error) {
+    if (language.isEmpty()) {
+        return loadModule(modulePath, error);
     }
-    void* handle = dlopen(QFile::encodeName(path).constData(), RTLD_NOW | RTLD_LOCAL);
-    if (!handle) {
-        error = QStringLiteral("cannot load the module %1: %2")
-                    .arg(path, QString::fromLocal8Bit(dlerror()));
+    const QString name = QStringLiteral("monitor_%1.qm").arg(language);
+    const QString catalogue = findCatalogue(name);
+    if (catalogue.isEmpty()) {
+        error = QStringLiteral("no catalogue %1 found").arg(name);
         return nullptr;
     }
-    using Initialize = PMONITORUI(WINAPI*)(VOID);
-    auto initialize = reinterpret_cast<Initialize>(dlsym(handle, "InitializePrintMonitorUI"));
-    if (!initialize) {
-        error = QStringLiteral("%1 has no InitializePrintMonitorUI").arg(path);
+    // The module takes the first "monitor*.qm" beside itself.
+    const QString path = copyDir.filePath(QStringLiteral("libnetportui.so"));
+    if (!QFile::copy(modulePath, path) || !QFile::copy(catalogue, copyDir.filePath(name))) {
+        error = QStringLiteral("cannot copy the module and %1 to %2").arg(name, copyDir.path());
         return nullptr;
     }
-    return initialize();
+    return loadModule(path, error);
 }
 
 } // namespace
 
 QString findCatalogue(const QString& name) {
-    const QString exe = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath();
-    const QString dir = QFileInfo(exe).absolutePath();
+    const QString dir = executableDirectory();
     const QStringList places = {
         dir + QStringLiteral("/" NETPORT_INSTALLED_CATALOGUE_DIR),
         QStringLiteral(NETPORT_BUILD_TRANSLATIONS_DIR),
@@ -236,7 +221,7 @@ int runTour(const Options& options, const QString& modulePath) {
     spooler::registerMonitor(monitorName, std::make_shared<TracingMonitor>(embedded, stdout));
 
     QString error;
-    PMONITORUI table = loadModule(modulePath, options.language, copyDir, error);
+    PMONITORUI table = loadTourModule(modulePath, options.language, copyDir, error);
     if (!table) {
         std::fprintf(stderr, "netport: %s\n", qPrintable(error));
         return 1;
