@@ -1,25 +1,15 @@
 #include "host/commands.h"
 
+#include "host/module.h"
 #include "host/tour.h"
 #include "host/tracingmonitor.h"
 #include "spooler/embeddedmonitor.h"
 #include "spooler/spooler.h"
 
-#include <QDir>
-#include <QFileInfo>
-
-#include <dlfcn.h>
-#include <unistd.h>
-
 #include <cstdio>
 #include <memory>
 
 namespace {
-
-bool hasDisplay() {
-    return qEnvironmentVariableIsSet("DISPLAY") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY") ||
-           qEnvironmentVariableIsSet("QT_QPA_PLATFORM");
-}
 
 int report(const char* operation, BOOL result, DWORD error) {
     if (result) {
@@ -28,6 +18,13 @@ int report(const char* operation, BOOL result, DWORD error) {
     }
     std::printf("%s: failed, last error %u (%s)\n", operation, static_cast<unsigned>(error),
                 qPrintable(errorMeaning(error)));
+    if (error == ERROR_DEVICE_NOT_AVAILABLE || error == ERROR_MOD_NOT_FOUND) {
+        std::fprintf(stderr,
+                     "netport: %s opens a window, which needs a display. Run it on a "
+                     "desktop or under Xvfb;\n`netport tour` runs the windows without a "
+                     "display.\n",
+                     operation);
+    }
     return 1;
 }
 
@@ -41,75 +38,6 @@ bool needPort(const Options& options) {
 }
 
 } // namespace
-
-QString executableDirectory() {
-    char path[4096];
-    const ssize_t n = readlink("/proc/self/exe", path, sizeof path - 1);
-    if (n <= 0) {
-        return QDir::currentPath();
-    }
-    path[n] = '\0';
-    return QFileInfo(QString::fromLocal8Bit(path)).absolutePath();
-}
-
-// The module stays loaded for the rest of the process, as the spooler keeps it.
-PMONITORUI loadModule(const QString& path, QString& error) {
-    void* handle = dlopen(QFile::encodeName(path).constData(), RTLD_NOW | RTLD_LOCAL);
-    if (!handle) {
-        error = QStringLiteral("cannot load the module %1: %2")
-                    .arg(path, QString::fromLocal8Bit(dlerror()));
-        return nullptr;
-    }
-    using Initialize = PMONITORUI(WINAPI*)(VOID);
-    auto initialize = reinterpret_cast<Initialize>(dlsym(handle, "InitializePrintMonitorUI"));
-    if (!initialize) {
-        error = QStringLiteral("%1 has no InitializePrintMonitorUI").arg(path);
-        return nullptr;
-    }
-    PMONITORUI table = initialize();
-    if (!table || table->dwMonitorUISize != sizeof(MONITORUI)) {
-        error = QStringLiteral("%1 returned no valid table").arg(path);
-        return nullptr;
-    }
-    return table;
-}
-
-QString errorMeaning(DWORD error) {
-    switch (error) {
-    case ERROR_SUCCESS:
-        return QStringLiteral("success");
-    case ERROR_ACCESS_DENIED:
-        return QStringLiteral("access denied");
-    case ERROR_INVALID_HANDLE:
-        return QStringLiteral("invalid handle");
-    case ERROR_NOT_ENOUGH_MEMORY:
-        return QStringLiteral("not enough memory");
-    case ERROR_NOT_SUPPORTED:
-        return QStringLiteral("not supported");
-    case ERROR_INVALID_PARAMETER:
-        return QStringLiteral("invalid parameter");
-    case ERROR_INSUFFICIENT_BUFFER:
-        return QStringLiteral("buffer too small");
-    case ERROR_ALREADY_EXISTS:
-        return QStringLiteral("the port exists already");
-    case ERROR_UNKNOWN_PORT:
-        return QStringLiteral("unknown port");
-    case ERROR_INVALID_PRINTER_NAME:
-        return QStringLiteral("invalid printer or monitor name");
-    default:
-        return QStringLiteral("unknown error");
-    }
-}
-
-QString defaultModulePath() {
-    const QString dir = executableDirectory();
-    const QString beside = dir + QStringLiteral("/libnetportui.so");
-    if (QFileInfo::exists(beside)) {
-        return beside;
-    }
-    return QDir::cleanPath(dir +
-                           QStringLiteral("/" NETPORT_INSTALLED_MODULE_DIR "/libnetportui.so"));
-}
 
 int runCommand(const Options& options) {
     const QString command = options.command;
@@ -162,14 +90,6 @@ int runCommand(const Options& options) {
         return 0;
     }
 
-    if (!hasDisplay() && command != QLatin1String("delete")) {
-        std::fprintf(stderr,
-                     "netport: %s opens a window, but there is no display (DISPLAY is not set).\n"
-                     "Run it on a desktop or under Xvfb; `netport tour` runs the windows without "
-                     "a display.\n",
-                     qPrintable(command));
-        return 1;
-    }
     spooler::registerMonitor(options.monitor.toStdU16String(),
                              std::make_shared<TracingMonitor>(embedded, stdout));
 

@@ -2,6 +2,7 @@
 // the module, asks it for its table and runs the port operations against the
 // embedded port monitor.
 #include "host/commands.h"
+#include "host/module.h"
 #include "spooler/embeddedmonitor.h"
 
 #include <cstdio>

@@ -3,8 +3,9 @@
 // page, and the tour saves a picture of each window.
 #include "host/tour.h"
 
-#include "host/commands.h"
 #include "host/driver.h"
+#include "host/module.h"
+#include "host/options.h"
 #include "host/tracingmonitor.h"
 #include "spooler/embeddedmonitor.h"
 #include "spooler/spooler.h"
@@ -158,6 +159,22 @@ std::vector<Step> cancelWizard() {
              [] { return onPage("UISelectWidget"); }, [] { wizardButton("cancel"); }}};
 }
 
+// The path of a built or installed catalogue of that name, or empty.
+QString findCatalogue(const QString& name) {
+    const QString dir = executableDirectory();
+    const QStringList places = {
+        dir + QStringLiteral("/" NETPORT_INSTALLED_CATALOGUE_DIR),
+        QStringLiteral(NETPORT_BUILD_TRANSLATIONS_DIR),
+    };
+    for (const QString& place : places) {
+        const QString path = QDir(place).filePath(name);
+        if (QFileInfo::exists(path)) {
+            return QDir::cleanPath(path);
+        }
+    }
+    return QString();
+}
+
 // Loads the module, from a copy beside the catalogue when a language is chosen.
 PMONITORUI loadTourModule(const QString& modulePath, const QString& language,
                           QTemporaryDir& copyDir, QString& error) {
@@ -180,21 +197,6 @@ PMONITORUI loadTourModule(const QString& modulePath, const QString& language,
 }
 
 } // namespace
-
-QString findCatalogue(const QString& name) {
-    const QString dir = executableDirectory();
-    const QStringList places = {
-        dir + QStringLiteral("/" NETPORT_INSTALLED_CATALOGUE_DIR),
-        QStringLiteral(NETPORT_BUILD_TRANSLATIONS_DIR),
-    };
-    for (const QString& place : places) {
-        const QString path = QDir(place).filePath(name);
-        if (QFileInfo::exists(path)) {
-            return QDir::cleanPath(path);
-        }
-    }
-    return QString();
-}
 
 int runTour(const Options& options, const QString& modulePath) {
     // The windows are drawn off screen: no display is needed.

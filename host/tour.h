@@ -8,6 +8,3 @@ struct Options;
 
 // Runs the tour against a fresh temporary store; returns the exit code.
 int runTour(const Options& options, const QString& modulePath);
-
-// The path of a built or installed catalogue of that name, or empty.
-QString findCatalogue(const QString& name);

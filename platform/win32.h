@@ -8,6 +8,13 @@
 
 #ifdef _WIN32
 
+// Qt's Windows headers define STRICT as empty, but the spooler's header tests
+// it in an arithmetic #if; the meaning (strict handle types) stays the same.
+#ifdef STRICT
+#undef STRICT
+#endif
+#define STRICT 1
+
 #include <windows.h>
 #include <winsplp.h>
 #include <winspool.h>
@@ -90,9 +97,11 @@ static_assert(sizeof(DWORD) == 4, "DWORD must be 32 bits");
 #define ERROR_NOT_SUPPORTED 50L
 #define ERROR_INVALID_PARAMETER 87L
 #define ERROR_INSUFFICIENT_BUFFER 122L
+#define ERROR_MOD_NOT_FOUND 126L
 #define ERROR_ALREADY_EXISTS 183L
 #define ERROR_UNKNOWN_PORT 1796L
 #define ERROR_INVALID_PRINTER_NAME 1801L
+#define ERROR_DEVICE_NOT_AVAILABLE 4319L
 
 struct _devicemodeW;
 typedef struct _devicemodeW DEVMODEW;
