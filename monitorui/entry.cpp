@@ -51,6 +51,21 @@ BOOL closeAndReturn(HANDLE channel, BOOL result, DWORD error) {
     return result;
 }
 
+// Opens the channel and makes sure that the windows can be shown; FALSE with
+// the channel closed again and the last error set when they cannot.
+BOOL openChannelForWindows(PCWSTR server, PCWSTR keyword, PCWSTR object, HANDLE* channel) {
+    if (!openChannel(server, keyword, object, channel)) {
+        return FALSE;
+    }
+    const DWORD unavailable = windowSupportError();
+    if (unavailable != ERROR_SUCCESS) {
+        closeAndReturn(*channel, FALSE, unavailable);
+        *channel = nullptr;
+        return FALSE;
+    }
+    return TRUE;
+}
+
 // The outcome of a command that reports through its status: a status other
 // than success makes the operation fail with the status as the last error.
 BOOL finishCommand(HANDLE channel, BOOL result, DWORD status) {
@@ -92,7 +107,8 @@ PWSTR buildXcvName(PCWSTR server, PCWSTR keyword, PCWSTR object) {
 BOOL WINAPI AddPortUI(PCWSTR pszServer, HWND, PCWSTR pszMonitorNameIn, PWSTR*) {
     OutputDebugStringW(WIDE("AddPorUI\n"));
     HANDLE channel = nullptr;
-    const BOOL opened = openChannel(pszServer, WIDE("XcvMonitor"), pszMonitorNameIn, &channel);
+    const BOOL opened =
+        openChannelForWindows(pszServer, WIDE("XcvMonitor"), pszMonitorNameIn, &channel);
     if (!opened) {
         return FALSE;
     }
@@ -134,7 +150,7 @@ BOOL WINAPI DeletePortUI(PCWSTR pszServer, HWND, PCWSTR pszPortName) {
 
 BOOL WINAPI ConfigurePortUI(PCWSTR pszServer, HWND, PCWSTR pszPortName) {
     HANDLE channel = nullptr;
-    if (!openChannel(pszServer, WIDE("XcvPort"), pszPortName, &channel)) {
+    if (!openChannelForWindows(pszServer, WIDE("XcvPort"), pszPortName, &channel)) {
         return FALSE;
     }
     DWORD needed = 0;

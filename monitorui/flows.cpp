@@ -86,3 +86,7 @@ void showPortExistsWarning() {
     delete box;
     releaseApplication();
 }
+
+DWORD windowSupportError() {
+    return applicationStartError();
+}

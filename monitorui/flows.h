@@ -19,3 +19,12 @@ BOOL MLConfigPortUI(PCWSTR reply, DWORD replyBytes, PWSTR* settings);
 
 // The modal "WARNING" box saying that the port exists already.
 void showPortExistsWarning();
+
+// Whether the windows can be shown in this process now: ERROR_SUCCESS, or the
+// Win32 error that says why not, after a log line that names the cause:
+// ERROR_MOD_NOT_FOUND when the toolkit's platform plugin cannot be loaded,
+// ERROR_DEVICE_NOT_AVAILABLE when the display cannot be opened, and
+// ERROR_NOT_SUPPORTED when the host's own application cannot carry windows.
+// Checked before any window is made, since the toolkit ends the whole process
+// when it cannot start.
+DWORD windowSupportError();

@@ -1,10 +1,13 @@
 #include "toolkit/application.h"
 
-#include "platform/win32.h"
+#include "platform/display.h"
 #include "toolkit/log.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QPluginLoader>
 #include <QPointer>
 #include <QTranslator>
 
@@ -41,7 +44,111 @@ QString systemDirectory() {
     return QStringView(reinterpret_cast<const char16_t*>(whole.data()), units).toString();
 }
 
+// Whether a platform plugin with that key can be found where the toolkit looks
+// for it, and loaded. The key is matched as the toolkit matches it, ignoring
+// case; the plugin stays loaded for the toolkit to use.
+bool platformPluginLoads(const QString& key) {
+    const auto offers = [&key](const QJsonObject& metaData) {
+        if (!metaData.value(QStringLiteral("IID"))
+                 .toString()
+                 .startsWith(QLatin1String("org.qt-project.Qt.QPA.QPlatformIntegrationFactory"))) {
+            return false;
+        }
+        const QJsonArray keys = metaData.value(QStringLiteral("MetaData"))
+                                    .toObject()
+                                    .value(QStringLiteral("Keys"))
+                                    .toArray();
+        for (const QJsonValue& k : keys) {
+            if (k.toString().compare(key, Qt::CaseInsensitive) == 0) {
+                return true;
+            }
+        }
+        return false;
+    };
+    for (const QStaticPlugin& plugin : QPluginLoader::staticPlugins()) {
+        if (offers(plugin.metaData())) {
+            return true;
+        }
+    }
+    QStringList folders;
+    const QString pluginPath = qEnvironmentVariable("QT_QPA_PLATFORM_PLUGIN_PATH");
+    if (!pluginPath.isEmpty()) {
+        folders << pluginPath;
+    }
+    for (const QString& path : QCoreApplication::libraryPaths()) {
+        folders << path + QStringLiteral("/platforms");
+    }
+    for (const QString& folder : folders) {
+        const QFileInfoList files = QDir(folder).entryInfoList(QDir::Files, QDir::Name);
+        for (const QFileInfo& file : files) {
+            QPluginLoader loader(file.absoluteFilePath());
+            if (!offers(loader.metaData())) {
+                continue;
+            }
+            if (loader.load()) {
+                return true;
+            }
+            logMessage("cannot load platform plugin (%s): %s",
+                       file.absoluteFilePath().toLatin1().constData(),
+                       loader.errorString().toLatin1().constData());
+        }
+    }
+    return false;
+}
+
+// Whether the toolkit can start on one of the platforms it would try: the
+// ones QT_QPA_PLATFORM names ("name" or "name:options", separated by ";"), or
+// its defaults.
+DWORD platformStartError() {
+    QString platforms = qEnvironmentVariable("QT_QPA_PLATFORM");
+    if (platforms.isEmpty()) {
+        platforms = QString::fromStdString(platform::defaultWindowingPlatforms());
+    }
+    bool pluginFound = false;
+    for (const QString& entry : platforms.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+        const QString name = entry.section(QLatin1Char(':'), 0, 0);
+        if (!platformPluginLoads(name)) {
+            continue;
+        }
+        pluginFound = true;
+        if (platform::displayReachable(name.toStdString())) {
+            return ERROR_SUCCESS;
+        }
+    }
+    if (!pluginFound) {
+        logMessage("no platform plugin for (%s)", platforms.toLatin1().constData());
+        return ERROR_MOD_NOT_FOUND;
+    }
+    logMessage("cannot open the display for (%s)", platforms.toLatin1().constData());
+    return ERROR_DEVICE_NOT_AVAILABLE;
+}
+
+// Makes the toolkit look for plugins in the module's own folder too. The
+// folder is added anew before every application, since destroying one
+// forgets the paths that were added.
+void addModulePluginFolder() {
+    const std::string folder = platform::modulePluginFolder();
+    if (!folder.empty()) {
+        QCoreApplication::addLibraryPath(QString::fromStdString(folder));
+    }
+}
+
 } // namespace
+
+DWORD applicationStartError() {
+    if (moduleApplication) {
+        return ERROR_SUCCESS;
+    }
+    if (QCoreApplication* host = QCoreApplication::instance()) {
+        if (qobject_cast<QApplication*>(host)) {
+            return ERROR_SUCCESS;
+        }
+        logMessage("host application cannot carry windows (%s)", host->metaObject()->className());
+        return ERROR_NOT_SUPPORTED;
+    }
+    addModulePluginFolder();
+    return platformStartError();
+}
 
 void acquireApplication() {
     logMessage("create pApp() app (%" PRIxPTR ")", logAddress(qApp));
@@ -56,6 +163,7 @@ void acquireApplication() {
         return;
     }
     logMessage("vor create app (%" PRIxPTR ")", logAddress(qApp));
+    addModulePluginFolder();
     moduleApplication = new QApplication(argumentCount, argumentVector);
     logMessage("create app (%" PRIxPTR ")", logAddress(moduleApplication));
     // Owned by the application, so that it goes with it instead of piling up

@@ -1,7 +1,17 @@
 // The toolkit application inside a host process that has none of its own.
 #pragma once
 
+#include "platform/win32.h"
+
 class QTranslator;
+
+// Whether acquireApplication() can give the windows an application now:
+// ERROR_SUCCESS, or why not, after a log line that names the cause. A host
+// application that is not a QApplication cannot carry windows
+// (ERROR_NOT_SUPPORTED). Without one, the toolkit must find and load a platform
+// plugin (else ERROR_MOD_NOT_FOUND) that reaches its display (else
+// ERROR_DEVICE_NOT_AVAILABLE): the toolkit would end the process otherwise.
+DWORD applicationStartError();
 
 // Ensures that a toolkit application exists and counts one more user. The
 // first acquisition creates the application and installs the catalogue.

@@ -50,3 +50,8 @@ void showPortExistsWarning() {
     ++flows.warnings;
     flows.openChannelsDuringWarning = spooler::openChannelCount();
 }
+
+DWORD windowSupportError() {
+    ++flows.windowChecks;
+    return flows.windowSupport;
+}

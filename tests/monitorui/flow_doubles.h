@@ -20,6 +20,9 @@ struct FlowDoubles {
     std::vector<BYTE> lastReply; // the reply bytes the flow was handed
     DWORD lastReplyBytes = 0;
 
+    DWORD windowSupport = ERROR_SUCCESS; // what windowSupportError() answers
+    int windowChecks = 0;
+
     int warnings = 0;
     int openChannelsDuringWarning = -1;
 

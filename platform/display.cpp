@@ -1,0 +1,146 @@
+#include "platform/display.h"
+
+#ifdef _WIN32
+
+#include "platform/win32.h"
+
+#include <vector>
+
+namespace platform {
+
+std::string defaultWindowingPlatforms() {
+    return "windows";
+}
+
+bool displayReachable(const std::string&) {
+    return true;
+}
+
+// "<folder of the module>\netportui": a module installed in the system
+// directory cannot rely on the toolkit finding its plugins anywhere else.
+std::string modulePluginFolder() {
+    HMODULE module = nullptr;
+    static const int anchor = 0;
+    if (!GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS |
+                                GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                            reinterpret_cast<LPCWSTR>(&anchor), &module)) {
+        return {};
+    }
+    std::vector<wchar_t> path(MAX_PATH);
+    for (;;) {
+        const DWORD length = GetModuleFileNameW(module, path.data(), DWORD(path.size()));
+        if (length == 0) {
+            return {};
+        }
+        if (length < path.size()) {
+            path.resize(length);
+            break;
+        }
+        path.resize(path.size() * 2);
+    }
+    std::wstring folder(path.begin(), path.end());
+    folder = folder.substr(0, folder.find_last_of(L"\\/") + 1) + L"netportui";
+    const int bytes = WideCharToMultiByte(CP_UTF8, 0, folder.c_str(), int(folder.size()), nullptr,
+                                          0, nullptr, nullptr);
+    std::string utf8(size_t(bytes > 0 ? bytes : 0), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, folder.c_str(), int(folder.size()), utf8.data(), bytes, nullptr,
+                        nullptr);
+    return utf8;
+}
+
+} // namespace platform
+
+#else
+
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+#include <xcb/xcb.h>
+
+#include <cctype>
+#include <cstdlib>
+#include <cstring>
+
+namespace platform {
+
+namespace {
+
+std::string environment(const char* name) {
+    const char* value = std::getenv(name);
+    return value ? value : "";
+}
+
+bool xServerReachable() {
+    // Connects exactly as the toolkit's X11 platform would, to the display
+    // that DISPLAY names; a DISPLAY that points nowhere fails here.
+    xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
+    const bool reachable = xcb_connection_has_error(connection) == 0;
+    xcb_disconnect(connection);
+    return reachable;
+}
+
+bool waylandCompositorReachable() {
+    std::string socketPath = environment("WAYLAND_DISPLAY");
+    if (socketPath.empty()) {
+        socketPath = "wayland-0";
+    }
+    if (socketPath[0] != '/') {
+        const std::string runtime = environment("XDG_RUNTIME_DIR");
+        if (runtime.empty()) {
+            return false;
+        }
+        socketPath = runtime + "/" + socketPath;
+    }
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    if (socketPath.size() >= sizeof address.sun_path) {
+        return false;
+    }
+    std::memcpy(address.sun_path, socketPath.c_str(), socketPath.size() + 1);
+    const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (fd < 0) {
+        return false;
+    }
+    const bool reachable =
+        connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
+    close(fd);
+    return reachable;
+}
+
+} // namespace
+
+// The toolkit's choice on X11 systems: the session type may ask for Wayland
+// (except on GNOME), and X11 stays the fallback.
+std::string defaultWindowingPlatforms() {
+    std::string platforms = "xcb";
+    const std::string session = environment("XDG_SESSION_TYPE");
+    if (session == "wayland") {
+        std::string desktops =
+            environment("XDG_CURRENT_DESKTOP") + " " + environment("XDG_SESSION_DESKTOP");
+        for (char& c : desktops) {
+            c = char(std::tolower(static_cast<unsigned char>(c)));
+        }
+        if (desktops.find("gnome") == std::string::npos) {
+            platforms = "wayland;xcb";
+        }
+    }
+    return platforms;
+}
+
+bool displayReachable(const std::string& platform) {
+    if (platform == "xcb") {
+        return xServerReachable();
+    }
+    if (platform.rfind("wayland", 0) == 0) {
+        return waylandCompositorReachable();
+    }
+    return true;
+}
+
+std::string modulePluginFolder() {
+    return {};
+}
+
+} // namespace platform
+
+#endif
