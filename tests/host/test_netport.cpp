@@ -14,8 +14,10 @@ struct Run {
     QString err;
 };
 
-Run netport(const QStringList& arguments) {
+Run netport(const QStringList& arguments,
+            const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
     QProcess process;
+    process.setProcessEnvironment(environment);
     process.start(QStringLiteral(NETPORT_PATH), arguments);
     Run run;
     if (!process.waitForFinished(60000)) {
@@ -118,6 +120,45 @@ private slots:
         const Run help = netport({QStringLiteral("--help")});
         QCOMPARE(help.exitCode, 0);
         QVERIFY(help.out.contains(QStringLiteral("delete PORT")));
+    }
+
+    // Windows that cannot open are an error the program reports, not a crash.
+    void windowsThatCannotOpenAreReported() {
+        QTemporaryDir dir;
+        const QString store = dir.filePath(QStringLiteral("ports.ini"));
+        addPort(store, u"10.0.0.5:9100;PROT=SOCKET;MONITORING=ON;COMMUNITY=tulvex;");
+        QProcessEnvironment bogus = QProcessEnvironment::systemEnvironment();
+        bogus.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("nosuchplatform"));
+        QProcessEnvironment nowhere = QProcessEnvironment::systemEnvironment();
+        nowhere.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        nowhere.remove(QStringLiteral("XDG_SESSION_TYPE"));
+        nowhere.insert(QStringLiteral("DISPLAY"), QStringLiteral(":4299"));
+        const struct {
+            QProcessEnvironment environment;
+            QString error;
+        } cases[] = {
+            {bogus, QStringLiteral("last error 126 (")},
+            {nowhere, QStringLiteral("last error 4319 (")},
+        };
+        for (const auto& c : cases) {
+            for (const QStringList& command :
+                 {QStringList{QStringLiteral("add")},
+                  QStringList{QStringLiteral("configure"), QStringLiteral("10.0.0.5:9100")}}) {
+                const Run run =
+                    netport(QStringList{QStringLiteral("--store"), store} + command, c.environment);
+                QCOMPARE(run.exitCode, 1);
+                QVERIFY2(run.out.contains(c.error), qPrintable(run.out));
+                // Nothing crossed to the port monitor.
+                QVERIFY2(!run.out.contains(QStringLiteral("GetProperties")), qPrintable(run.out));
+                QVERIFY(run.err.contains(QStringLiteral("netport tour")));
+            }
+        }
+        const Run list = netport({QStringLiteral("--store"), store, QStringLiteral("list")});
+        QCOMPARE(list.out, QStringLiteral("10.0.0.5:9100\n"));
+        const Run del = netport({QStringLiteral("--store"), store, QStringLiteral("delete"),
+                                 QStringLiteral("10.0.0.5:9100")},
+                                bogus);
+        QCOMPARE(del.exitCode, 0);
     }
 };
 
