@@ -1,0 +1,1 @@
+include(${QT6_LINUX_DIR}/Qt6ConfigVersion.cmake)
