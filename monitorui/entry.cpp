@@ -2,12 +2,6 @@
 
 #include "monitorui/flows.h"
 
-#ifdef _WIN32
-#define WIDE(text) L##text
-#else
-#define WIDE(text) u##text
-#endif
-
 namespace {
 
 const MONITORUI monitorUI = {

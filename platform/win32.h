@@ -19,6 +19,9 @@
 #include <winsplp.h>
 #include <winspool.h>
 
+// A UTF-16 text literal of the system's WCHAR.
+#define WIDE(text) L##text
+
 #else
 
 #include <cstddef>
@@ -67,6 +70,9 @@ typedef const WCHAR* PCWSTR;
 typedef const WCHAR* LPCWSTR;
 
 static_assert(sizeof(WCHAR) == 2, "WCHAR must be a 16-bit unit");
+
+// A UTF-16 text literal of WCHAR.
+#define WIDE(text) u##text
 static_assert(sizeof(DWORD) == 4, "DWORD must be 32 bits");
 
 #ifndef TRUE
