@@ -1,0 +1,25 @@
+# Fails unless the export table of the Windows DLL MODULE names exactly the
+# module's two exports. OBJDUMP: x86_64-w64-mingw32-objdump.
+execute_process(COMMAND ${OBJDUMP} -p ${MODULE} OUTPUT_VARIABLE out RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "${OBJDUMP} -p failed on ${MODULE}")
+endif()
+# The names are listed under "[Ordinal/Name Pointer] Table", one a line, up to
+# the next empty line.
+string(REPLACE "\n" ";" lines "${out}")
+set(found)
+set(inside FALSE)
+foreach(line IN LISTS lines)
+    if(line MATCHES "\\[Ordinal/Name Pointer\\] Table")
+        set(inside TRUE)
+    elseif(inside AND line MATCHES "^[ \t]*$")
+        set(inside FALSE)
+    elseif(inside AND line MATCHES "([^ \t]+)[ \t]*$")
+        list(APPEND found "${CMAKE_MATCH_1}")
+    endif()
+endforeach()
+list(SORT found)
+if(NOT found STREQUAL "DllEntryPoint;InitializePrintMonitorUI")
+    message(FATAL_ERROR "${MODULE} exports: ${found}")
+endif()
+message(STATUS "exports: ${found}")
