@@ -60,4 +60,7 @@ xauth -q -f "$XAUTHORITY" add "$display" MIT-MAGIC-COOKIE-1 "$cookie" ||
 
 export DISPLAY=$display
 export QT_QPA_PLATFORM=xcb
+# This server has no session bus beside it. Without an address libdbus would
+# try to start one for the display (and keep an allocation of the failed try).
+export DBUS_SESSION_BUS_ADDRESS=unix:path=$work/no-session-bus
 "$@"
