@@ -24,6 +24,13 @@ AddHTTPPortWidget::AddHTTPPortWidget(QWidget* parent, const char* name, Qt::Wind
         "lp6 = no function preset\n"
         "lp7 = no function preset\n"
         "lp8 = supports the RSO Spooler (BS2000)\n"));
+    // A screen reader reads the help text as the field's description. The
+    // labels bound to the fields give their names; a check box is named by its
+    // own text only, and this one has none.
+    secureCB->setAccessibleName(QObject::tr("Encrypted printing"));
+    for (QWidget* field : QWidgetList{hostname, lpComboBox, secureCB}) {
+        field->setAccessibleDescription(field->whatsThis());
+    }
 }
 
 AddHTTPPortWidget::~AddHTTPPortWidget() = default;

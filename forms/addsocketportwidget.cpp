@@ -30,6 +30,11 @@ AddSocketPortWidget::AddSocketPortWidget(QWidget* parent, const char* name, Qt::
         "Port 2900 = supports the RSO Spooler (BS2000)\n"
         "If no number has been entered, all print data is automatically routed to the printer "
         "via TCP/IP port 9100."));
+    // A screen reader reads the help text as the field's description; the
+    // label bound to each field gives its name.
+    for (QWidget* field : QWidgetList{hostname, port}) {
+        field->setAccessibleDescription(field->whatsThis());
+    }
 }
 
 AddSocketPortWidget::~AddSocketPortWidget() = default;

@@ -16,6 +16,11 @@ ProxyWidget::ProxyWidget(QWidget* parent, const char* name) : UIProxyWidget(pare
     proxyCB->setWhatsThis(QObject::tr("Enables the use of a proxy server"));
     proxyname->setWhatsThis(QObject::tr("The name or IP address of the proxy server"));
     port->setWhatsThis(QObject::tr("The port number of the proxy server"));
+    // A screen reader reads the help text as the field's description; the
+    // label bound to each field gives its name.
+    for (QWidget* field : QWidgetList{proxyCB, proxyname, port}) {
+        field->setAccessibleDescription(field->whatsThis());
+    }
 }
 
 ProxyWidget::~ProxyWidget() = default;

@@ -19,6 +19,10 @@ SnmpWidget::SnmpWidget(QWidget* parent, const char* name) : UISnmpWidget(parent,
     communityLE->setWhatsThis(
         QObject::tr("The community name usually is tulvex. If the print server is "
                     "password-protected, the password must be used as community name."));
+    // A screen reader reads the help text as the field's description; the
+    // label bound to the community field gives its name.
+    snmpCB->setAccessibleDescription(snmpCB->whatsThis());
+    communityLE->setAccessibleDescription(communityLE->whatsThis());
 }
 
 SnmpWidget::~SnmpWidget() = default;

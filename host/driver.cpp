@@ -4,8 +4,10 @@
 #include <QCheckBox>
 #include <QDialog>
 #include <QElapsedTimer>
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTest>
@@ -244,6 +246,45 @@ void type(QLineEdit* field, const QString& text) {
         fail(QStringLiteral("%1 shows \"%2\" after typing \"%3\"")
                  .arg(field->objectName(), field->text(), text));
     }
+}
+
+void press(Qt::Key key, Qt::KeyboardModifiers modifiers) {
+    QWidget* focus = QApplication::focusWidget();
+    if (!focus) {
+        fail(QStringLiteral("nothing has the keyboard focus for %1")
+                 .arg(QKeySequence(QKeyCombination(modifiers, key)).toString()));
+        return;
+    }
+    QTest::keyClick(focus->window()->windowHandle(), key, modifiers);
+}
+
+void typeKeys(const QString& text) {
+    for (const QChar c : text) {
+        QWidget* focus = QApplication::focusWidget();
+        if (!focus || c.unicode() > 0x7e || c.unicode() < 0x20) {
+            fail(QStringLiteral("cannot type \"%1\" here").arg(c));
+            return;
+        }
+        QTest::keyClick(focus->window()->windowHandle(), char(c.unicode()));
+    }
+}
+
+bool active(QWidget* window) {
+    // The window asked last and when: a request takes a while to be answered.
+    static QPointer<QWidget> asked;
+    static QElapsedTimer since;
+    if (!window || !window->isVisible()) {
+        return false;
+    }
+    if (window->isActiveWindow()) {
+        return true;
+    }
+    if (asked != window || since.elapsed() > 1000) {
+        asked = window;
+        since.start();
+        window->activateWindow();
+    }
+    return false;
 }
 
 } // namespace driver

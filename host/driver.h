@@ -79,4 +79,14 @@ void toggle(QCheckBox* box);
 // Replaces the field's text by typing: select all, then type.
 void type(QLineEdit* field, const QString& text);
 
+// Keyboard alone: a key goes to the window that holds the keyboard focus, which
+// hands it to its focus widget, as a key pressed by a person does. No focus
+// anywhere is a problem.
+void press(Qt::Key key, Qt::KeyboardModifiers modifiers = {});
+// Types ASCII text key by key, as press() does.
+void typeKeys(const QString& text);
+// Whether the window is shown and active. If not, asks for its activation (at
+// most once a second): on a display without a window manager nobody else does.
+bool active(QWidget* window);
+
 } // namespace driver

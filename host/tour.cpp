@@ -199,8 +199,11 @@ PMONITORUI loadTourModule(const QString& modulePath, const QString& language,
 } // namespace
 
 int runTour(const Options& options, const QString& modulePath) {
-    // The windows are drawn off screen: no display is needed.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The windows are drawn off screen, so that no display is needed, unless
+    // the caller chose a platform (QT_QPA_PLATFORM=xcb with a display).
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
 
     QTemporaryDir storeDir;
     QTemporaryDir copyDir;
@@ -271,10 +274,12 @@ int runTour(const Options& options, const QString& modulePath) {
          socketPort},
     };
 
+    QString platform; // as the module's application reports it
     for (Operation& op : operations) {
         std::printf("\n== %s\n", qPrintable(op.title));
         std::fflush(stdout);
-        driver::arm(std::move(op.steps), [](const QString& what) {
+        driver::arm(std::move(op.steps), [&platform](const QString& what) {
+            platform = QGuiApplication::platformName();
             std::printf("    - %s\n", qPrintable(what));
             std::fflush(stdout);
         });
@@ -320,6 +325,7 @@ int runTour(const Options& options, const QString& modulePath) {
     for (const QString& port : embedded->ports()) {
         std::printf("  %s\n    %s\n", qPrintable(port), qPrintable(embedded->settingsString(port)));
     }
+    std::printf("\nWindows shown on the %s platform\n", qPrintable(platform));
     if (!pictures.isEmpty()) {
         std::printf("\n%d pictures in %s\n", static_cast<int>(pictures.size()),
                     qPrintable(pictureDir));

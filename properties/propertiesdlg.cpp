@@ -94,6 +94,12 @@ PropertiesDlg::PropertiesDlg(int protocol, QWidget* parent, const char* name, bo
     communityLE->setWhatsThis(
         QObject::tr("The community name usually is tulvex. If the print server is "
                     "password-protected, the password must be used as community name."));
+    // A screen reader reads the help text as the field's description; the
+    // label bound to each field gives its name.
+    for (QWidget* field :
+         QWidgetList{UIProperties::timeout, proxyCB, proxyname, port, snmpCB, communityLE}) {
+        field->setAccessibleDescription(field->whatsThis());
+    }
 
     // The description wraps, and a longer (translated) text needs more lines
     // than the toolkit's minimum size allows for: give the dialog the height

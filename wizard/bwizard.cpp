@@ -2,13 +2,58 @@
 
 #include "toolkit/log.h"
 
+#include <QAbstractButton>
 #include <QBoxLayout>
+#include <QButtonGroup>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QStackedWidget>
 
 // Included last: on Windows it brings in the system headers and their macros.
 #include "platform/win32.h"
+
+namespace {
+
+// A button of an exclusive set that is not checked takes no Tab focus: the
+// checked one of its set stands for the set. Null when none is checked.
+QAbstractButton* checkedOfSet(QAbstractButton* button) {
+    if (button->isChecked()) {
+        return button;
+    }
+    if (QButtonGroup* group = button->group()) {
+        return group->exclusive() ? group->checkedButton() : button;
+    }
+    if (!button->autoExclusive()) {
+        return button;
+    }
+    const auto siblings = button->parentWidget()->findChildren<QAbstractButton*>(
+        QString(), Qt::FindDirectChildrenOnly);
+    for (QAbstractButton* sibling : siblings) {
+        if (sibling->autoExclusive() && sibling->isChecked()) {
+            return sibling;
+        }
+    }
+    return nullptr;
+}
+
+// The first widget inside the page that Tab would reach, walking the window's
+// tab order from the page; null when the page takes no focus.
+QWidget* firstTabStop(QWidget* page) {
+    for (QWidget* w = page->nextInFocusChain(); w && w != page; w = w->nextInFocusChain()) {
+        if (!page->isAncestorOf(w) || (w->focusPolicy() & Qt::TabFocus) != Qt::TabFocus ||
+            !w->isEnabled() || !w->isVisibleTo(page) || w->focusProxy()) {
+            continue;
+        }
+        auto* button = qobject_cast<QAbstractButton*>(w);
+        if (QWidget* stop = button ? checkedOfSet(button) : w) {
+            return stop;
+        }
+    }
+    return nullptr;
+}
+
+} // namespace
 
 BWizard::BWizard(QWidget* parent, const char* name, bool modal, Qt::WindowFlags flags)
     : QDialog(parent, flags) {
@@ -32,6 +77,12 @@ BWizard::BWizard(QWidget* parent, const char* name, bool modal, Qt::WindowFlags 
     helpBtn->setObjectName(QStringLiteral("help"));
     helpBtn->setEnabled(false);
     helpBtn->hide();
+    // In a dialog a push button becomes the default while it has the focus:
+    // Return would go back or cancel once Back or Cancel was clicked or tabbed
+    // to. Only updateButtons() chooses the default here.
+    for (QPushButton* button : {backBtn, nextBtn, finishBtn, cancelBtn, helpBtn}) {
+        button->setAutoDefault(false);
+    }
 
     connect(backBtn, &QPushButton::clicked, this, &BWizard::back);
     connect(nextBtn, &QPushButton::clicked, this, &BWizard::next);
@@ -198,11 +249,30 @@ void BWizard::setFinishEnabled(QWidget* page, bool enable) {
 }
 
 void BWizard::showPage(QWidget* page) {
-    if (findPage(page)) {
+    const bool shown = findPage(page) != nullptr;
+    if (shown) {
         stack->setCurrentWidget(page);
         current = page;
     }
     updateButtons();
+    if (shown) {
+        focusPage(page);
+    }
+}
+
+void BWizard::focusPage(QWidget* page) {
+    QWidget* target = firstTabStop(page);
+    if (!target) {
+        QPushButton* const defaultButton = nextBtn->isDefault() ? nextBtn : finishBtn;
+        if (defaultButton->isDefault() && defaultButton->isEnabled()) {
+            target = defaultButton;
+        }
+    }
+    if (target) {
+        // Also while the wizard is hidden: the window then gives the focus to
+        // this widget when it is activated.
+        target->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 void BWizard::next() {
@@ -240,6 +310,11 @@ void BWizard::updateButtons() {
         nextBtn->setEnabled(false);
         finishBtn->setEnabled(false);
     }
+    // Finish is the way on when Next is not; otherwise Next is the default,
+    // and a disabled default makes Return do nothing.
+    const bool finishIsDefault = finishBtn->isEnabled() && !nextBtn->isEnabled();
+    (finishIsDefault ? nextBtn : finishBtn)->setDefault(false);
+    (finishIsDefault ? finishBtn : nextBtn)->setDefault(true);
     rebuildButtonRow();
 }
 
@@ -257,6 +332,9 @@ void BWizard::layOutButtonRow(QHBoxLayout* row) {
     helpBtn->setText(QObject::tr("Help"));
     nextBtn->setText(QObject::tr("Next") + QLatin1String(" >"));
     backBtn->setText(QLatin1String("< ") + QObject::tr("Back"));
+    // A screen reader says the words, not the arrow marks.
+    nextBtn->setAccessibleName(QObject::tr("Next"));
+    backBtn->setAccessibleName(QObject::tr("Back"));
     cancelBtn->setText(QObject::tr("Cancel"));
     finishBtn->setText(QObject::tr("Finish"));
 
@@ -306,4 +384,22 @@ void BWizard::showEvent(QShowEvent* event) {
 #endif
     logMessage("showEvent");
     QDialog::showEvent(event);
+}
+
+void BWizard::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    const bool plain = !event->modifiers() ||
+                       (event->modifiers() == Qt::KeypadModifier && event->key() == Qt::Key_Enter);
+    if (enter && plain) {
+        // The buttons are no auto-defaults, so a focused one that is not the
+        // default passes Return on to here.
+        auto* button = qobject_cast<QPushButton*>(focusWidget());
+        if (button && isAncestorOf(button) && button->isVisible() && button->isEnabled()) {
+            button->click();
+            return;
+        }
+    }
+    // Return presses the default button if it is shown and enabled; Escape
+    // rejects.
+    QDialog::keyPressEvent(event);
 }

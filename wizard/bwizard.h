@@ -2,6 +2,11 @@
 // row of Back, Next, Finish and Cancel buttons below them. The frame decides
 // which buttons the row shows; page titles are kept but never displayed, and
 // there is no Help button in the row.
+//
+// Keyboard: Next is the default button while it is enabled, Finish while it is
+// the page's way on; Back and Cancel never are. Return presses a focused push
+// button, anywhere else the default button when it is enabled; Escape cancels.
+// Showing a page puts the keyboard focus on the first widget of its tab order.
 #pragma once
 
 #include <QDialog>
@@ -9,6 +14,7 @@
 #include <QString>
 
 class QHBoxLayout;
+class QKeyEvent;
 class QPushButton;
 class QStackedWidget;
 
@@ -74,6 +80,7 @@ protected:
     virtual void layOutTitleRow(QHBoxLayout* row, const QString& title);
 
     void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     struct Page {
@@ -91,6 +98,9 @@ private:
     // and rebuilds the button row.
     void updateButtons();
     void rebuildButtonRow();
+    // Puts the keyboard focus on the first widget of the page's tab order, or
+    // on the default button when the page takes no focus.
+    void focusPage(QWidget* page);
 
     QList<Page> pages;
     QWidget* current = nullptr;

@@ -1,6 +1,7 @@
 # Runs `netport tour` as a person would start it and checks what it printed,
 # its exit code and that every picture was saved.
-# -DNETPORT=... -DPICTURES=... [-DLANGUAGE=de]
+# -DNETPORT=... -DPICTURES=... [-DLANGUAGE=de] [-DPLATFORM=xcb: the platform
+# the windows must have been shown on]
 file(REMOVE_RECURSE ${PICTURES})
 set(args tour --screenshots ${PICTURES})
 if(LANGUAGE)
@@ -25,6 +26,12 @@ foreach(text IN LISTS expected)
         message(FATAL_ERROR "the tour did not print: ${text}\n${out}")
     endif()
 endforeach()
+if(PLATFORM)
+    string(FIND "${out}" "Windows shown on the ${PLATFORM} platform" shown)
+    if(shown EQUAL -1)
+        message(FATAL_ERROR "the windows were not shown on the ${PLATFORM} platform\n${out}")
+    endif()
+endif()
 string(REGEX MATCHALL "result: succeeded" results "${out}")
 list(LENGTH results succeeded)
 if(NOT succeeded EQUAL 7)

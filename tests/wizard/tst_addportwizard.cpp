@@ -62,6 +62,9 @@ private slots:
     void textsAreTranslatedUnderQObject();
     void pagesAreDeletedWithTheWizard();
     void execReportsFinishAndCancel();
+    void returnInTheHostFieldGoesOnNotBack();
+    void secondReturnDoesNotCancel();
+    void eachPageTakesTheFocus();
 };
 
 void AddPortWizardTest::startsOnTheSelectionPage() {
@@ -576,6 +579,87 @@ void AddPortWizardTest::execReportsFinishAndCancel() {
     AddPortWizard second;
     QTimer::singleShot(0, &second, [&second] { QTest::keyClick(&second, Qt::Key_Escape); });
     QCOMPARE(second.exec(), int(QDialog::Rejected));
+}
+
+// Clicking Next and then into the host field used to make Back the default, so
+// that Return went back to the selection page.
+void AddPortWizardTest::returnInTheHostFieldGoesOnNotBack() {
+    AddPortWizard wizard;
+    wizard.show();
+    QVERIFY(QTest::qWaitForWindowActive(&wizard));
+    clickNext(wizard);
+    auto* socket = currentPage<AddSocketPortWidget>(wizard);
+    QVERIFY(socket);
+    QTest::mouseClick(socket->hostname, Qt::LeftButton);
+    QCOMPARE(focusName(), QStringLiteral("hostname"));
+    QVERIFY(wizard.nextButton()->isDefault());
+    QVERIFY(!wizard.backButton()->isDefault());
+
+    // No host yet: Next is off and Return does nothing.
+    pressKey(wizard, Qt::Key_Return);
+    QCOMPARE(wizard.currentPage(), socket);
+    QVERIFY(wizard.isVisible());
+    typeKeys(wizard, QStringLiteral("printer"));
+    pressKey(wizard, Qt::Key_Return);
+    QVERIFY(currentPage<SnmpWidget>(wizard));
+    QCOMPARE(wizard.hostAddress(), QStringLiteral("printer"));
+}
+
+// Return on the selection page opens the socket page, whose Next is off; the
+// focus and the default used to move to Cancel, and a second Return cancelled.
+void AddPortWizardTest::secondReturnDoesNotCancel() {
+    AddPortWizard wizard;
+    QSignalSpy rejected(&wizard, &QDialog::rejected);
+    wizard.show();
+    QVERIFY(QTest::qWaitForWindowActive(&wizard));
+    pressKey(wizard, Qt::Key_Return);
+    QVERIFY(currentPage<AddSocketPortWidget>(wizard));
+    QCOMPARE(focusName(), QStringLiteral("hostname"));
+    pressKey(wizard, Qt::Key_Return);
+    QVERIFY(wizard.isVisible());
+    QCOMPARE(rejected.count(), 0);
+    QVERIFY(currentPage<AddSocketPortWidget>(wizard));
+    QCOMPARE(focusName(), QStringLiteral("hostname"));
+    QVERIFY(!wizard.cancelButton()->isDefault());
+}
+
+void AddPortWizardTest::eachPageTakesTheFocus() {
+    AddPortWizard wizard;
+    wizard.show();
+    QVERIFY(QTest::qWaitForWindowActive(&wizard));
+    QStringList seen;
+    auto note = [&] {
+        seen << QString::fromLatin1(wizard.currentPage()->metaObject()->className()) +
+                    QLatin1Char('/') + focusName();
+    };
+    auto forward = [&](int pages) {
+        for (int i = 0; i < pages; ++i) {
+            if (auto* socket = currentPage<AddSocketPortWidget>(wizard)) {
+                QTest::keyClicks(socket->hostname, QStringLiteral("printer"));
+            } else if (auto* http = currentPage<AddHTTPPortWidget>(wizard)) {
+                QTest::keyClicks(http->hostname, QStringLiteral("printer"));
+            }
+            clickNext(wizard);
+            note();
+        }
+    };
+    auto backward = [&](int pages) {
+        for (int i = 0; i < pages; ++i) {
+            clickBack(wizard);
+        }
+        note();
+    };
+    note();
+    forward(3);
+    backward(3);
+    chooseMethod(wizard, 2);
+    forward(4);
+    backward(4);
+    QCOMPARE(seen,
+             QStringList({"SelectWidget/socketRB", "AddSocketPortWidget/hostname",
+                          "SnmpWidget/snmpCB", "InfoWidget/finish", "SelectWidget/socketRB",
+                          "AddHTTPPortWidget/lpComboBox", "SnmpWidget/snmpCB",
+                          "ProxyWidget/proxyCB", "InfoWidget/finish", "SelectWidget/secureRB"}));
 }
 
 QTEST_MAIN(AddPortWizardTest)

@@ -5,8 +5,10 @@
 
 #include <QBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTranslator>
@@ -18,6 +20,29 @@ QWidget* makePage(const QString& text) {
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(new QLabel(text, page));
     return page;
+}
+
+// A page with a label and a line edit for each name, in this order.
+QWidget* makeFieldPage(std::initializer_list<const char*> names) {
+    QWidget* page = makePage(QStringLiteral("fields"));
+    for (const char* name : names) {
+        auto* field = new QLineEdit(page);
+        field->setObjectName(QLatin1String(name));
+        page->layout()->addWidget(field);
+    }
+    return page;
+}
+
+// Which of the frame's buttons is the default, e.g. "next".
+QString defaultButton(BWizard& wizard) {
+    QStringList names;
+    for (QPushButton* b : {wizard.backButton(), wizard.nextButton(), wizard.finishButton(),
+                           wizard.cancelButton(), wizard.helpButton()}) {
+        if (b->isDefault()) {
+            names << b->objectName();
+        }
+    }
+    return names.join(QLatin1Char(' '));
 }
 
 class NextTranslator : public QTranslator {
@@ -49,6 +74,9 @@ private slots:
     void finishAcceptsCancelEscapeAndCloseReject();
     void eachShowIsLogged();
     void captionsAreTranslatedUnderQObject();
+    void defaultIsNextOrFinishNeverBackOrCancel();
+    void returnPressesTheFocusedButtonOrTheDefault();
+    void showingAPageFocusesItsFirstTabStop();
 };
 
 void BWizardTest::onePageShowsFinishOnly() {
@@ -315,7 +343,137 @@ void BWizardTest::captionsAreTranslatedUnderQObject() {
     QCOMPARE(wizard.nextButton()->text(), QStringLiteral("Weiter >"));
     QCOMPARE(wizard.backButton()->text(), QStringLiteral("< Zurück"));
     QCOMPARE(wizard.cancelButton()->text(), QStringLiteral("Cancel"));
+    // A screen reader gets the words without the arrow marks.
+    QCOMPARE(wizard.nextButton()->accessibleName(), QStringLiteral("Weiter"));
+    QCOMPARE(wizard.backButton()->accessibleName(), QStringLiteral("Zurück"));
     QCoreApplication::removeTranslator(&translator);
+}
+
+void BWizardTest::defaultIsNextOrFinishNeverBackOrCancel() {
+    BWizard wizard;
+    QWidget* first = makeFieldPage({"a"});
+    QWidget* second = makeFieldPage({"b"});
+    wizard.addPage(first, QStringLiteral("1"));
+    wizard.addPage(second, QStringLiteral("2"));
+    wizard.show();
+    QVERIFY(QTest::qWaitForWindowActive(&wizard));
+    for (QPushButton* b : wizard.findChildren<QPushButton*>()) {
+        QVERIFY2(!b->autoDefault(), qPrintable(b->objectName()));
+    }
+    QCOMPARE(defaultButton(wizard), QStringLiteral("next"));
+
+    // Clicking Next and tabbing onto Back or Cancel leaves Next the default.
+    QTest::mouseClick(wizard.nextButton(), Qt::LeftButton);
+    wizard.insertPage(makeFieldPage({"c"}), QStringLiteral("3"), 2);
+    QCOMPARE(focusName(), QStringLiteral("b"));
+    pressKey(wizard, Qt::Key_Tab);
+    QCOMPARE(focusName(), QStringLiteral("back"));
+    QCOMPARE(defaultButton(wizard), QStringLiteral("next"));
+    pressKey(wizard, Qt::Key_Tab);
+    pressKey(wizard, Qt::Key_Tab);
+    QCOMPARE(focusName(), QStringLiteral("cancel"));
+    QCOMPARE(defaultButton(wizard), QStringLiteral("next"));
+
+    // Finish with Next: Next stays the default. Finish without Next: Finish.
+    wizard.setFinishEnabled(second, true);
+    QCOMPARE(defaultButton(wizard), QStringLiteral("next"));
+    wizard.setNextEnabled(second, false);
+    QCOMPARE(defaultButton(wizard), QStringLiteral("finish"));
+    // Neither: Next, disabled, stays the default, so Return does nothing.
+    wizard.setFinishEnabled(second, false);
+    QCOMPARE(defaultButton(wizard), QStringLiteral("next"));
+    QVERIFY(!wizard.nextButton()->isEnabled());
+}
+
+void BWizardTest::returnPressesTheFocusedButtonOrTheDefault() {
+    BWizard wizard;
+    QWidget* first = makeFieldPage({"a"});
+    QWidget* second = makeFieldPage({"b"});
+    QWidget* last = makeFieldPage({"c"});
+    wizard.addPage(first, QStringLiteral("1"));
+    wizard.addPage(second, QStringLiteral("2"));
+    wizard.addPage(last, QStringLiteral("3"));
+    QSignalSpy accepted(&wizard, &QDialog::accepted);
+    QSignalSpy rejected(&wizard, &QDialog::rejected);
+    wizard.show();
+    QVERIFY(QTest::qWaitForWindowActive(&wizard));
+
+    QCOMPARE(focusName(), QStringLiteral("a"));
+    pressKey(wizard, Qt::Key_Return);
+    QCOMPARE(wizard.currentPage(), second);
+    QCOMPARE(focusName(), QStringLiteral("b"));
+    // A focused Back is pressed by Return although Next is the default.
+    pressKey(wizard, Qt::Key_Tab);
+    QCOMPARE(focusName(), QStringLiteral("back"));
+    pressKey(wizard, Qt::Key_Return);
+    QCOMPARE(wizard.currentPage(), first);
+    QCOMPARE(focusName(), QStringLiteral("a"));
+    // The keypad's Enter goes on like Return.
+    pressKey(wizard, Qt::Key_Enter, Qt::KeypadModifier);
+    pressKey(wizard, Qt::Key_Return);
+    QCOMPARE(wizard.currentPage(), last);
+
+    // The last page with Finish off: Return does nothing.
+    pressKey(wizard, Qt::Key_Return);
+    QCOMPARE(wizard.currentPage(), last);
+    QVERIFY(wizard.isVisible());
+    wizard.setFinishEnabled(last, true);
+    pressKey(wizard, Qt::Key_Return);
+    QCOMPARE(accepted.count(), 1);
+    QVERIFY(!wizard.isVisible());
+
+    // A focused Cancel is pressed by Return.
+    wizard.show();
+    QVERIFY(QTest::qWaitForWindowActive(&wizard));
+    QCOMPARE(focusName(), QStringLiteral("c"));
+    pressKey(wizard, Qt::Key_Tab, Qt::ShiftModifier);
+    QCOMPARE(focusName(), QStringLiteral("cancel"));
+    pressKey(wizard, Qt::Key_Return);
+    QCOMPARE(rejected.count(), 1);
+    QCOMPARE(accepted.count(), 1);
+
+    // Return with a modifier presses nothing.
+    wizard.show();
+    QVERIFY(QTest::qWaitForWindowActive(&wizard));
+    wizard.setFinishEnabled(last, false);
+    QTest::mouseClick(wizard.backButton(), Qt::LeftButton);
+    pressKey(wizard, Qt::Key_Return, Qt::ControlModifier);
+    QCOMPARE(wizard.currentPage(), second);
+}
+
+void BWizardTest::showingAPageFocusesItsFirstTabStop() {
+    BWizard wizard;
+    // A hidden field before x.
+    QWidget* fields = makeFieldPage({"hidden", "x"});
+    fields->findChild<QWidget*>(QStringLiteral("hidden"))->hide();
+    // A disabled field, then two exclusive buttons with the second one on.
+    QWidget* choice = makeFieldPage({"off"});
+    choice->findChild<QWidget*>(QStringLiteral("off"))->setEnabled(false);
+    for (const char* name : {"r1", "r2"}) {
+        auto* radio = new QRadioButton(QLatin1String(name), choice);
+        radio->setObjectName(QLatin1String(name));
+        choice->layout()->addWidget(radio);
+    }
+    choice->findChild<QRadioButton*>(QStringLiteral("r2"))->setChecked(true);
+    // Pages without a tab stop.
+    QWidget* plain = makePage(QStringLiteral("nothing to focus"));
+    QWidget* summary = makePage(QStringLiteral("nothing to focus either"));
+    for (QWidget* page : {fields, choice, plain, summary}) {
+        wizard.addPage(page, QString());
+    }
+    wizard.setFinishEnabled(summary, true);
+    wizard.show();
+    QVERIFY(QTest::qWaitForWindowActive(&wizard));
+
+    QStringList focused{focusName()};
+    for (int i = 0; i < 3; ++i) {
+        QTest::mouseClick(wizard.nextButton(), Qt::LeftButton);
+        focused << focusName();
+    }
+    QTest::mouseClick(wizard.backButton(), Qt::LeftButton);
+    focused << focusName();
+    // The default button stands in for a page without a tab stop.
+    QCOMPARE(focused, QStringList({"x", "r2", "next", "finish", "next"}));
 }
 
 QTEST_MAIN(BWizardTest)

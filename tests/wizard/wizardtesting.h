@@ -4,11 +4,13 @@
 #include "wizard/bwizard.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QBoxLayout>
 #include <QPushButton>
 #include <QSpacerItem>
 #include <QStringList>
 #include <QTest>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -59,4 +61,22 @@ inline QString shownButtons(BWizard& wizard) {
 inline void clickIndicator(QAbstractButton* button) {
     QTest::mouseClick(button, Qt::LeftButton, Qt::KeyboardModifiers(),
                       QPoint(qMin(8, button->width() / 2), button->height() / 2));
+}
+
+// Presses a key as the keyboard does: the window hands it to its focus widget.
+inline void pressKey(QWidget& window, Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+    QTest::keyClick(window.windowHandle(), key, modifiers);
+}
+
+// Types the text key by key into whatever has the keyboard focus in the window.
+inline void typeKeys(QWidget& window, const QString& text) {
+    for (const QChar c : text) {
+        QTest::keyClick(window.windowHandle(), c.toLatin1());
+    }
+}
+
+// The object name of the widget with the keyboard focus.
+inline QString focusName() {
+    QWidget* w = QApplication::focusWidget();
+    return w ? w->objectName() : QStringLiteral("<none>");
 }
