@@ -418,7 +418,7 @@ template <typename F> double withStderrDiscarded(F action) {
 
 std::shared_ptr<spooler::EmbeddedPortMonitor> registerMonitor(const QTemporaryDir& store) {
     auto monitor =
-        std::make_shared<spooler::EmbeddedPortMonitor>(store.filePath(QStringLiteral("ports.ini")));
+        std::make_shared<spooler::EmbeddedPortMonitor>(store.filePath(QStringLiteral("ports.db")));
     spooler::registerMonitor(kMonitor, monitor);
     return monitor;
 }
