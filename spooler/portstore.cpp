@@ -50,12 +50,21 @@ const char* const kSchemaObjects[] = {"table monitor", "table ports"};
 
 // Set for every connection: nothing in the file can run code (no triggers or
 // views, no functions from the schema), cells are checked as they are read,
-// temporary data stays in memory (TMPDIR may be unusable), the log is copied
-// into the store every 64 pages and cut back to 1 MiB afterwards.
+// temporary data stays in memory (TMPDIR may be unusable).
 const char* const kConnectionPragmas = "PRAGMA cell_size_check = ON;"
-                                       "PRAGMA temp_store = MEMORY;"
-                                       "PRAGMA wal_autocheckpoint = 64;"
-                                       "PRAGMA journal_size_limit = 1048576;";
+                                       "PRAGMA temp_store = MEMORY;";
+
+// The log is copied into the store and emptied once it holds this many pages.
+//
+// Every command opens the store anew, and a process that opens it first reads
+// the whole log to rebuild the log's index, so a short log keeps every command
+// cheap. SQLite's own checkpoints leave the copied pages in the log, and the
+// next process cannot know they were copied: it would copy them again after
+// every change. So the log is emptied (a truncating checkpoint) instead.
+constexpr int kCheckpointPages = 32;
+// How long the checkpoint waits for readers to leave the log; it is tried
+// again after a later change when they do not.
+constexpr int kCheckpointWaitMs = 100;
 
 const char* const kPortColumns = "protocol, proxy_enabled, proxy_name, proxy_port, "
                                  "logical_printer, secure, monitoring, community";
@@ -111,7 +120,17 @@ public:
         sqlite3_db_config(db, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, nullptr);
         sqlite3_db_config(db, SQLITE_DBCONFIG_ENABLE_TRIGGER, 0, nullptr);
         sqlite3_db_config(db, SQLITE_DBCONFIG_ENABLE_VIEW, 0, nullptr);
+        sqlite3_wal_hook(db, countLogPages, this);
         return exec(kConnectionPragmas);
+    }
+
+    // After a committed change: empties the log once it is long enough. A
+    // failure is left for a later change; the change itself is committed.
+    void checkpointIfDue() {
+        if (logPages >= kCheckpointPages) {
+            sqlite3_busy_timeout(db, kCheckpointWaitMs);
+            sqlite3_wal_checkpoint_v2(db, nullptr, SQLITE_CHECKPOINT_TRUNCATE, nullptr, nullptr);
+        }
     }
 
     DWORD exec(const char* sql) {
@@ -151,6 +170,14 @@ public:
     }
 
     sqlite3* db = nullptr;
+
+private:
+    static int countLogPages(void* self, sqlite3*, const char*, int pages) {
+        static_cast<Connection*>(self)->logPages = pages;
+        return SQLITE_OK;
+    }
+
+    int logPages = 0;
 };
 
 class Statement {
@@ -494,6 +521,7 @@ DWORD runChange(const QString& file, int busyTimeoutMs, bool mayCreate, DWORD wh
         // change tries again.
         connection.exec("PRAGMA journal_mode = WAL");
     }
+    connection.checkpointIfDue();
     return ERROR_SUCCESS;
 }
 

@@ -8,11 +8,12 @@
 // wait for each other through SQLite's locks (the kernel's, which go with a
 // crashed process) up to the busy time out. The store is kept in write-ahead
 // log mode with synchronous=NORMAL: a change is one append to ports.db-wal,
-// safe against a crash of the process, and the log is copied into the store
-// (with fsync) every few dozen changes. The log and its index ports.db-shm stay
-// beside the store, so that the store can be read from a read-only folder. A
-// store is created in rollback-journal mode with synchronous=FULL and switched
-// to the log once its schema is in place.
+// safe against a crash of the process (a power cut may lose the changes since
+// the last copy), and every few dozen pages the log is copied into the store
+// with fsync and emptied. The log and its index ports.db-shm stay beside the
+// store, so that the store can be read from a read-only folder. A store is
+// created in rollback-journal mode with synchronous=FULL and switched to the
+// log once its schema is in place.
 //
 // A store reached through a symbolic link is changed where the link points.
 // An empty file (also what a crash while creating the store leaves) is a new

@@ -206,8 +206,13 @@ private slots:
         addPort(target, u"10.0.0.5:9100;PROT=SOCKET;");
         addPort(target, u"10.0.0.6:9100;PROT=SOCKET;");
         QVERIFY(QFile::link(QStringLiteral("real/ports.db"), link));
-        const Run del = netport({QStringLiteral("--store"), link, QStringLiteral("delete"),
-                                 QStringLiteral("10.0.0.5:9100")});
+        // The temporary folder is not needed either.
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("TMPDIR"), QStringLiteral("/proc/no-such-folder"));
+        const Run del = runProgram(QStringLiteral(NETPORT_PATH),
+                                   {QStringLiteral("--store"), link, QStringLiteral("delete"),
+                                    QStringLiteral("10.0.0.5:9100")},
+                                   environment);
         QCOMPARE(del.exitCode, 0);
         QVERIFY(QFileInfo(link).isSymLink());
         QCOMPARE(spooler::EmbeddedPortMonitor(target).ports(), QStringList{"10.0.0.6:9100"});
