@@ -133,6 +133,16 @@ public:
         }
     }
 
+    // Takes the other's database in exchange for its own.
+    void swap(Connection& other) {
+        std::swap(db, other.db);
+        for (Connection* side : {this, &other}) {
+            if (side->db) {
+                sqlite3_wal_hook(side->db, countLogPages, side);
+            }
+        }
+    }
+
     DWORD exec(const char* sql) {
         const int rc = sqlite3_exec(db, sql, nullptr, nullptr, nullptr);
         return rc == SQLITE_OK ? ERROR_SUCCESS : failure(rc);
@@ -361,14 +371,11 @@ DWORD inspect(const QByteArray& path, FileFacts* facts) {
 // Creates the folders of the path that do not exist yet; 0 or the errno.
 int makeFolders(const QString& folder) {
     const QByteArray path = QFile::encodeName(folder);
-    for (qsizetype slash = path.indexOf('/', 1); slash != -1 || !path.isEmpty();
-         slash = path.indexOf('/', slash + 1)) {
-        const QByteArray prefix = slash == -1 ? path : path.left(slash);
-        if (!prefix.isEmpty() && ::mkdir(prefix.constData(), 0777) != 0 && errno != EEXIST) {
+    for (qsizetype end = 0; end != -1;) {
+        end = path.indexOf('/', end + 1);
+        const QByteArray prefix = end == -1 ? path : path.left(end);
+        if (::mkdir(prefix.constData(), 0777) != 0 && errno != EEXIST) {
             return errno;
-        }
-        if (slash == -1) {
-            break;
         }
     }
     struct stat info;
@@ -397,17 +404,27 @@ bool hasLogFiles(const QByteArray& path) {
            ::stat((QByteArray(resolved) + "-shm").constData(), &info) == 0;
 }
 
+// 0 when files can be made in the folder of the file the link points to, else
+// the errno that says why not.
+int folderWriteError(const QByteArray& path) {
+    char resolved[PATH_MAX];
+    if (!realpath(path.constData(), resolved)) {
+        return errno;
+    }
+    const QByteArray folder =
+        QFile::encodeName(QFileInfo(QFile::decodeName(resolved)).absolutePath());
+    return ::access(folder.constData(), W_OK) == 0 ? 0 : errno;
+}
+
 // The status of a store whose file exists but whose log, its index or its
 // journal could not be opened (SQLite reports the last errno of its tries,
 // ENOENT): whether the folder they belong in can be written.
 DWORD companionStatus(const QByteArray& path, DWORD status) {
-    char resolved[PATH_MAX];
-    if (status != ERROR_PATH_NOT_FOUND || !realpath(path.constData(), resolved)) {
+    if (status != ERROR_PATH_NOT_FOUND) {
         return status;
     }
-    const QByteArray folder =
-        QFile::encodeName(QFileInfo(QFile::decodeName(resolved)).absolutePath());
-    return ::access(folder.constData(), W_OK) == 0 ? status : storeStatusOfErrno(errno);
+    const int error = folderWriteError(path);
+    return error == 0 ? status : storeStatusOfErrno(error);
 }
 
 // Opens the store and starts a read transaction in which its identity has been
@@ -437,7 +454,8 @@ DWORD beginReading(const QByteArray& path, int busyTimeoutMs, Connection& connec
         status = checkIdentity(connection, absent);
     }
     if (status != ERROR_SUCCESS && status != ERROR_FILE_CORRUPT && status != ERROR_INVALID_DATA &&
-        status != ERROR_BUSY && facts.logMode && !hasLogFiles(path)) {
+        status != ERROR_BUSY && facts.logMode && !hasLogFiles(path) &&
+        folderWriteError(path) != 0) {
         // Without its log, the file holds every change; the folder is
         // read-only, so no writer can start a log beside it.
         Connection immutable;
@@ -449,7 +467,7 @@ DWORD beginReading(const QByteArray& path, int busyTimeoutMs, Connection& connec
         if (status == ERROR_SUCCESS) {
             status = checkIdentity(immutable, absent);
         }
-        std::swap(connection.db, immutable.db);
+        connection.swap(immutable);
     }
     return companionStatus(path, status);
 }

@@ -4,6 +4,7 @@
 #include "storetesting.h"
 
 #include "spooler/embeddedmonitor.h"
+#include "spooler/scriptablemonitor.h"
 #include "spooler/spooler.h"
 
 #include <QDateTime>
@@ -477,6 +478,12 @@ private slots:
         PRINTER_DEFAULTSW defaults{nullptr, nullptr, SERVER_ACCESS_ADMINISTER};
         QCOMPARE(OpenPrinterW(name.data(), &portChannel, &defaults), FALSE);
         QCOMPARE(GetLastError(), DWORD(ERROR_INVALID_DATA));
+        // A port of another monitor (asked after this one) is still reached.
+        spooler::registerMonitor(u"Zeta Monitor", std::make_shared<spooler::ScriptableMonitor>(
+                                                      std::set<std::u16string>{u"elsewhere"}));
+        std::u16string other = u",XcvPort elsewhere";
+        QVERIFY(OpenPrinterW(other.data(), &portChannel, &defaults));
+        QVERIFY(ClosePrinter(portChannel));
 
         if (kind != "fifo") {
             QCOMPARE(contents(store), before);
