@@ -13,11 +13,15 @@
 //   memory        peak resident memory of one add operation in a fresh process
 //                 (baseline: the bare dialog in a fresh process), and the growth
 //                 of resident memory over the 300-operation cycle
+//   store         add, show, delete and list on the embedded monitor's store
+//                 with 100, 1,000 and 10,000 ports; floor: the same statement
+//                 on a bare SQLite table (bench/storebench.cpp)
 //
 // Every figure is the median of repeated runs; the runs of a figure and its
 // baseline are interleaved. The windows are drawn on the offscreen platform.
 // The --loop-* options repeat one kind of run, for a profiler.
 #include "bench/cycle.h"
+#include "bench/storebench.h"
 
 #include "monitorui/entry.h"
 #include "monitorui/settings.h"
@@ -29,6 +33,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -418,7 +423,7 @@ template <typename F> double withStderrDiscarded(F action) {
 
 std::shared_ptr<spooler::EmbeddedPortMonitor> registerMonitor(const QTemporaryDir& store) {
     auto monitor =
-        std::make_shared<spooler::EmbeddedPortMonitor>(store.filePath(QStringLiteral("ports.ini")));
+        std::make_shared<spooler::EmbeddedPortMonitor>(store.filePath(QStringLiteral("ports.db")));
     spooler::registerMonitor(kMonitor, monitor);
     return monitor;
 }
@@ -545,10 +550,18 @@ struct Options {
     int keystrokes = 200;
     int cycles = 3;
     int cycleLength = 300;
+    int storeRuns = 200;
+    // The store figures are taken on the disk the program lies on, which is
+    // where it was built, unless told otherwise.
+    QString storeFolder;
+    bool storeOnly = false;
 };
 
 int runBenchmarks(const Options& options) {
     printMachine();
+    if (options.storeOnly) {
+        return storebench::run(options.storeFolder, options.storeRuns) ? 0 : 1;
+    }
     QTemporaryDir store;
     Bench bench;
     bench.table = InitializePrintMonitorUI();
@@ -725,6 +738,9 @@ int runBenchmarks(const Options& options) {
     std::printf("| Resident memory growth, operations 1 to %d (first loads included) | %.2f MB "
                 "| | | (information) | |\n",
                 options.cycleLength, median(growthRssFromStart));
+    if (!storebench::run(options.storeFolder, options.storeRuns)) {
+        bench.failed = true;
+    }
     return bench.failed ? 1 : 0;
 }
 
@@ -764,8 +780,18 @@ int main(int argc, char** argv) {
     // The windows are drawn off screen: no display is needed.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     Options options;
+    options.storeFolder =
+        QFileInfo(QFile::symLinkTarget(QStringLiteral("/proc/self/exe"))).absolutePath();
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
+        if (arg == "--store-only") {
+            options.storeOnly = true;
+            continue;
+        }
+        if (arg == "--store-dir" && i + 1 < argc) {
+            options.storeFolder = QString::fromLocal8Bit(argv[++i]);
+            continue;
+        }
         if (arg == "--single-add") {
             return childSingleAdd();
         }
@@ -784,7 +810,7 @@ int main(int argc, char** argv) {
             return loop(arg, std::atoi(argv[i + 1]), std::max(bytes, 2));
         }
         if ((arg == "--runs" || arg == "--keystrokes" || arg == "--cycles" ||
-             arg == "--cycle-length") &&
+             arg == "--cycle-length" || arg == "--store-runs") &&
             i + 1 < argc) {
             const int value = std::atoi(argv[++i]);
             if (value < 1) {
@@ -798,11 +824,13 @@ int main(int argc, char** argv) {
             (arg == "--runs"         ? options.runs
              : arg == "--keystrokes" ? options.keystrokes
              : arg == "--cycles"     ? options.cycles
+             : arg == "--store-runs" ? options.storeRuns
                                      : options.cycleLength) = value;
             continue;
         }
         std::fprintf(stderr, "usage: netport-bench [--runs N] [--keystrokes N] [--cycles N] "
-                             "[--cycle-length N]\n");
+                             "[--cycle-length N] [--store-runs N] [--store-dir DIR] "
+                             "[--store-only]\n");
         return 2;
     }
     return runBenchmarks(options);

@@ -1,6 +1,7 @@
 #include "host/commands.h"
 
 #include "host/module.h"
+#include "host/storecommands.h"
 #include "host/tour.h"
 #include "host/tracingmonitor.h"
 #include "spooler/embeddedmonitor.h"
@@ -67,27 +68,16 @@ int runCommand(const Options& options) {
     }
 
     const QString store = options.store.isEmpty() ? spooler::defaultStoreFile() : options.store;
+    if (options.store.isEmpty() && !carryOverLegacyStore(store)) {
+        return 1;
+    }
     auto embedded = std::make_shared<spooler::EmbeddedPortMonitor>(store);
 
     if (command == QLatin1String("list")) {
-        const QStringList ports = embedded->ports();
-        for (const QString& port : ports) {
-            std::printf("%s\n", qPrintable(port));
-        }
-        if (ports.isEmpty()) {
-            std::printf("(no ports in %s)\n", qPrintable(store));
-        }
-        return 0;
+        return listPorts(*embedded);
     }
     if (command == QLatin1String("show")) {
-        const QString settings = embedded->settingsString(options.arguments.at(0));
-        if (settings.isEmpty()) {
-            std::fprintf(stderr, "netport: no port %s in %s\n", qPrintable(options.arguments.at(0)),
-                         qPrintable(store));
-            return 1;
-        }
-        std::printf("%s\n", qPrintable(settings));
-        return 0;
+        return showPort(*embedded, options.arguments.at(0));
     }
 
     spooler::registerMonitor(options.monitor.toStdU16String(),
@@ -106,14 +96,17 @@ int runCommand(const Options& options) {
         PWSTR portOut = nullptr;
         SetLastError(0);
         const BOOL result = table->pfnAddPortUI(serverName, nullptr, monitor.c_str(), &portOut);
+        noteStoreFailure(store, result ? ERROR_SUCCESS : GetLastError());
         return report("add", result, GetLastError());
     }
     const std::u16string port = options.arguments.at(0).toStdU16String();
     SetLastError(0);
     if (command == QLatin1String("configure")) {
         const BOOL result = table->pfnConfigurePortUI(serverName, nullptr, port.c_str());
+        noteStoreFailure(store, result ? ERROR_SUCCESS : GetLastError());
         return report("configure", result, GetLastError());
     }
     const BOOL result = table->pfnDeletePortUI(serverName, nullptr, port.c_str());
+    noteStoreFailure(store, result ? ERROR_SUCCESS : GetLastError());
     return report("delete", result, GetLastError());
 }

@@ -5,6 +5,8 @@
 #include "host/module.h"
 #include "spooler/embeddedmonitor.h"
 
+#include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 
@@ -23,7 +25,7 @@ const char* const usage =
     "                    fresh temporary store, driven without a person or a display\n"
     "\n"
     "Options:\n"
-    "  --store FILE      the embedded port monitor's file (default: %s)\n"
+    "  --store FILE      the embedded port monitor's store (default: %s)\n"
     "  --module PATH     the module to load (default: %s)\n"
     "  --server NAME     the server name handed to the module (default: none)\n"
     "  --monitor NAME    the port monitor for add (default: %s)\n"
@@ -37,9 +39,23 @@ void printUsage(std::FILE* to) {
                  qPrintable(QString::fromStdU16String(spooler::kEmbeddedMonitorName)));
 }
 
+// Standard output could not be written completely (a full disk, a closed
+// pipe): the command failed, whatever it did.
+int finishOutput(int exitCode) {
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        std::fprintf(stderr, "netport: cannot write the output: %s\n", std::strerror(errno));
+        return exitCode != 0 ? exitCode : 1;
+    }
+    return exitCode;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
+    // A write cut short by a file-size limit or a closed pipe is a failure to
+    // report, not a reason to die.
+    std::signal(SIGXFSZ, SIG_IGN);
+    std::signal(SIGPIPE, SIG_IGN);
     Options options;
     options.monitor = QString::fromStdU16String(spooler::kEmbeddedMonitorName);
     const char* const valued[] = {"--store",   "--module",      "--server",
@@ -60,6 +76,10 @@ int main(int argc, char** argv) {
                     return 2;
                 }
                 *targets[k] = QString::fromLocal8Bit(argv[++i]);
+                if (targets[k] == &options.store && options.store.isEmpty()) {
+                    std::fprintf(stderr, "netport: --store needs a file name\n");
+                    return 2;
+                }
                 options.hasServer = options.hasServer || targets[k] == &options.server;
                 matched = true;
             }
@@ -82,5 +102,5 @@ int main(int argc, char** argv) {
         printUsage(stderr);
         return 2;
     }
-    return runCommand(options);
+    return finishOutput(runCommand(options));
 }

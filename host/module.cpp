@@ -42,22 +42,38 @@ QString errorMeaning(DWORD error) {
     switch (error) {
     case ERROR_SUCCESS:
         return QStringLiteral("success");
+    case ERROR_PATH_NOT_FOUND:
+        return QStringLiteral("path not found: the store's folder cannot be reached");
     case ERROR_ACCESS_DENIED:
         return QStringLiteral("access denied");
     case ERROR_INVALID_HANDLE:
         return QStringLiteral("invalid handle");
     case ERROR_NOT_ENOUGH_MEMORY:
         return QStringLiteral("not enough memory");
+    case ERROR_INVALID_DATA:
+        return QStringLiteral("invalid data: the file is not a port store");
     case ERROR_NOT_SUPPORTED:
         return QStringLiteral("not supported");
     case ERROR_INVALID_PARAMETER:
         return QStringLiteral("invalid parameter");
+    case ERROR_DISK_FULL:
+        return QStringLiteral("the disk is full");
     case ERROR_INSUFFICIENT_BUFFER:
         return QStringLiteral("buffer too small");
+    case ERROR_INVALID_NAME:
+        return QStringLiteral("invalid name: the port name cannot be stored exactly");
     case ERROR_MOD_NOT_FOUND:
         return QStringLiteral("module not found: the toolkit's platform plugin is missing");
+    case ERROR_BUSY:
+        return QStringLiteral("busy: another program kept the store locked");
     case ERROR_ALREADY_EXISTS:
         return QStringLiteral("the port exists already");
+    case ERROR_FILE_TOO_LARGE:
+        return QStringLiteral("the file would exceed the file-size limit");
+    case ERROR_IO_DEVICE:
+        return QStringLiteral("input/output error on the store's device");
+    case ERROR_FILE_CORRUPT:
+        return QStringLiteral("the store is damaged");
     case ERROR_UNKNOWN_PORT:
         return QStringLiteral("unknown port");
     case ERROR_INVALID_PRINTER_NAME:

@@ -220,7 +220,7 @@ int runTour(const Options& options, const QString& modulePath) {
         }
         pictureDir = QFileInfo(options.screenshots).absoluteFilePath();
     }
-    const QString store = storeDir.filePath(QStringLiteral("ports.ini"));
+    const QString store = storeDir.filePath(QStringLiteral("ports.db"));
     auto embedded = std::make_shared<spooler::EmbeddedPortMonitor>(store);
     const std::u16string monitorName = options.monitor.toStdU16String();
     spooler::registerMonitor(monitorName, std::make_shared<TracingMonitor>(embedded, stdout));

@@ -1,5 +1,7 @@
 #include "host/tracingmonitor.h"
 
+#include "host/printable.h"
+
 #include <QString>
 
 TracingMonitor::TracingMonitor(std::shared_ptr<spooler::PortMonitor> inner, std::FILE* out)
@@ -7,6 +9,10 @@ TracingMonitor::TracingMonitor(std::shared_ptr<spooler::PortMonitor> inner, std:
 
 bool TracingMonitor::ownsPort(const std::u16string& port) const {
     return inner->ownsPort(port);
+}
+
+DWORD TracingMonitor::findPort(const std::u16string& port, bool* owned) const {
+    return inner->findPort(port, owned);
 }
 
 BOOL TracingMonitor::open(const std::u16string& object, bool isPort) {
@@ -31,7 +37,8 @@ BOOL TracingMonitor::xcvData(const std::u16string& object, bool isPort,
     }
     const QString cmd = QString::fromStdU16String(command);
     std::fprintf(out, "  %s \"%s\" -> status %u\n", qPrintable(cmd),
-                 qPrintable(QString::fromUtf16(text, length)), static_cast<unsigned>(*status));
+                 qPrintable(printable(QString::fromUtf16(text, length))),
+                 static_cast<unsigned>(*status));
     if (cmd == QLatin1String("GetProperties") && result && *status == 0 && output) {
         const auto* reply = reinterpret_cast<const char16_t*>(output);
         qsizetype replyLength = 0;
@@ -39,7 +46,7 @@ BOOL TracingMonitor::xcvData(const std::u16string& object, bool isPort,
             ++replyLength;
         }
         std::fprintf(out, "  GetProperties reply \"%s\"\n",
-                     qPrintable(QString::fromUtf16(reply, replyLength)));
+                     qPrintable(printable(QString::fromUtf16(reply, replyLength))));
     }
     std::fflush(out);
     return result;

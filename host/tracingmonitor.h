@@ -12,6 +12,7 @@ public:
     TracingMonitor(std::shared_ptr<spooler::PortMonitor> inner, std::FILE* out);
 
     bool ownsPort(const std::u16string& port) const override;
+    DWORD findPort(const std::u16string& port, bool* owned) const override;
     BOOL open(const std::u16string& object, bool isPort) override;
     BOOL xcvData(const std::u16string& object, bool isPort, const std::u16string& command,
                  const BYTE* input, DWORD inputBytes, BYTE* output, DWORD outputBytes,

@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh build
 if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
-    echo "Opening the add-port wizard (the port goes to ~/.config/netport/ports.ini)."
+    echo "Opening the add-port wizard (the port goes to ${XDG_DATA_HOME:-$HOME/.local/share}/netport/ports.db)."
     build/bin/netport add
     build/bin/netport list
 else

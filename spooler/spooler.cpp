@@ -27,6 +27,11 @@ BOOL PortMonitor::open(const std::u16string&, bool) {
 
 void PortMonitor::close(const std::u16string&, bool) {}
 
+DWORD PortMonitor::findPort(const std::u16string& port, bool* owned) const {
+    *owned = ownsPort(port);
+    return ERROR_SUCCESS;
+}
+
 namespace {
 
 struct Channel {
@@ -97,7 +102,11 @@ bool parseChannelName(const std::u16string& name, std::u16string* object, bool* 
     return !object->empty();
 }
 
-std::shared_ptr<PortMonitor> findMonitor(const std::u16string& object, bool isPort) {
+// The monitor of the channel; null with *error set when there is none. A
+// port that no monitor owns is ERROR_INVALID_PRINTER_NAME, unless a monitor
+// could not tell whether it owns it: then the first such monitor's status.
+std::shared_ptr<PortMonitor> findMonitor(const std::u16string& object, bool isPort, DWORD* error) {
+    *error = ERROR_INVALID_PRINTER_NAME;
     std::vector<std::shared_ptr<PortMonitor>> candidates;
     {
         std::lock_guard<std::mutex> lock(registryMutex);
@@ -110,10 +119,19 @@ std::shared_ptr<PortMonitor> findMonitor(const std::u16string& object, bool isPo
         }
     }
     // Asked outside the lock: a monitor may look at its store to answer.
+    DWORD undecided = ERROR_SUCCESS;
     for (const auto& monitor : candidates) {
-        if (monitor->ownsPort(object)) {
+        bool owned = false;
+        const DWORD status = monitor->findPort(object, &owned);
+        if (status == ERROR_SUCCESS && owned) {
             return monitor;
         }
+        if (status != ERROR_SUCCESS && undecided == ERROR_SUCCESS) {
+            undecided = status;
+        }
+    }
+    if (undecided != ERROR_SUCCESS) {
+        *error = undecided;
     }
     return nullptr;
 }
@@ -162,9 +180,10 @@ BOOL WINAPI OpenPrinterW(LPWSTR pPrinterName, LPHANDLE phPrinter, LPPRINTER_DEFA
         SetLastError(ERROR_INVALID_PRINTER_NAME);
         return FALSE;
     }
-    channel.monitor = spooler::findMonitor(channel.object, channel.isPort);
+    DWORD error = ERROR_INVALID_PRINTER_NAME;
+    channel.monitor = spooler::findMonitor(channel.object, channel.isPort, &error);
     if (!channel.monitor) {
-        SetLastError(ERROR_INVALID_PRINTER_NAME);
+        SetLastError(error);
         return FALSE;
     }
     if (!pDefault || !(pDefault->DesiredAccess & SERVER_ACCESS_ADMINISTER)) {

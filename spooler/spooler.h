@@ -6,6 +6,8 @@
 // "\\localhost\" or, for an empty server text, "\"), a comma, then either
 // "XcvMonitor NAME" (the registered monitor NAME) or "XcvPort NAME" (the
 // monitor that owns the port NAME). Opening requires SERVER_ACCESS_ADMINISTER.
+// When no monitor owns the port, opening fails with ERROR_INVALID_PRINTER_NAME,
+// or with the status of a monitor that cannot tell (see findPort).
 #pragma once
 
 #include "platform/win32.h"
@@ -15,9 +17,8 @@
 
 namespace spooler {
 
-// Status of a port monitor command whose store could not be read back as
-// settings (Win32 ERROR_FILE_CORRUPT).
-constexpr DWORD kErrorStoreCorrupt = 1392;
+// Status of a port monitor command whose store is damaged.
+constexpr DWORD kErrorStoreCorrupt = ERROR_FILE_CORRUPT;
 
 // A port monitor reachable through the stand-in spooler. Calls may come from
 // any thread; an implementation that keeps state guards it itself.
@@ -27,6 +28,12 @@ public:
 
     // True when the port belongs to this monitor (routes "XcvPort NAME").
     virtual bool ownsPort(const std::u16string& port) const = 0;
+
+    // Routes "XcvPort NAME": ERROR_SUCCESS with *owned telling whether the
+    // port belongs to this monitor, or the status with which opening the
+    // channel fails because the monitor cannot tell (its store cannot be
+    // read). The default asks ownsPort().
+    virtual DWORD findPort(const std::u16string& port, bool* owned) const;
 
     // Called when a channel to this monitor is opened (object = monitor or
     // port name, isPort for XcvPort). Return FALSE and SetLastError(...) to

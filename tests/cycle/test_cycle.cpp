@@ -66,7 +66,7 @@ class CycleTest : public QObject {
 private slots:
     void initTestCase() {
         QVERIFY(store.isValid());
-        monitor = std::make_shared<spooler::EmbeddedPortMonitor>(store.filePath("ports.ini"));
+        monitor = std::make_shared<spooler::EmbeddedPortMonitor>(store.filePath("ports.db"));
         spooler::registerMonitor(kMonitor, monitor);
     }
     void cleanupTestCase() { spooler::unregisterAllMonitors(); }

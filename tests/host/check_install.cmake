@@ -8,7 +8,7 @@ if(NOT rc EQUAL 0)
     message(FATAL_ERROR "cmake --install failed")
 endif()
 set(netport ${PREFIX}/bin/netport)
-execute_process(COMMAND ${netport} --store ${PREFIX}/ports.ini list
+execute_process(COMMAND ${netport} --store ${PREFIX}/ports.db list
     OUTPUT_VARIABLE out RESULT_VARIABLE rc)
 if(NOT rc EQUAL 0 OR NOT out MATCHES "no ports in")
     message(FATAL_ERROR "installed netport list: ${rc}\n${out}")

@@ -187,7 +187,7 @@ private slots:
     void existingPortShowsTheWarning() {
         QTemporaryDir dir;
         auto embedded =
-            std::make_shared<spooler::EmbeddedPortMonitor>(dir.filePath(QStringLiteral("p.ini")));
+            std::make_shared<spooler::EmbeddedPortMonitor>(dir.filePath(QStringLiteral("p.db")));
         spooler::registerMonitor(kMonitor, embedded);
         for (int round = 0; round < 2; ++round) {
             std::vector<Step> steps =
@@ -302,7 +302,7 @@ private slots:
     void addConfigureDeleteAgainstTheStore() {
         QTemporaryDir dir;
         auto embedded =
-            std::make_shared<spooler::EmbeddedPortMonitor>(dir.filePath(QStringLiteral("p.ini")));
+            std::make_shared<spooler::EmbeddedPortMonitor>(dir.filePath(QStringLiteral("p.db")));
         spooler::registerMonitor(kMonitor, embedded);
         driver::arm(socketWizard(QStringLiteral("192.168.001.020"),
                                  [] { driver::wizardButton("finish"); }));

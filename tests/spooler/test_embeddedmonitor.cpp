@@ -1,15 +1,24 @@
 // The embedded port monitor, driven through the spooler's channel calls as the
 // module drives it, and its store file.
+#include "fulldisk.h"
+#include "storetesting.h"
+
 #include "spooler/embeddedmonitor.h"
+#include "spooler/scriptablemonitor.h"
 #include "spooler/spooler.h"
 
 #include <QDateTime>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sqlite3.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 #include <csignal>
 #include <cstring>
@@ -40,6 +49,16 @@ struct Result {
 QByteArray contents(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// The files of the store's folder.
+QStringList filesBeside(const QString& store) {
+    return QDir(QFileInfo(store).absolutePath()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
 }
 
 } // namespace
@@ -85,7 +104,7 @@ private slots:
     void init() {
         dir = std::make_unique<QTemporaryDir>();
         QVERIFY(dir->isValid());
-        store = dir->filePath(QStringLiteral("config/ports.ini"));
+        store = dir->filePath(QStringLiteral("config/ports.db"));
         monitor = std::make_shared<EmbeddedPortMonitor>(store);
         spooler::unregisterAllMonitors();
         spooler::registerMonitor(spooler::kEmbeddedMonitorName, monitor);
@@ -140,6 +159,7 @@ private slots:
         QVERIFY(ClosePrinter(portChannel));
         QCOMPARE(send(u"GetProperties", kHttp).status, DWORD(ERROR_UNKNOWN_PORT));
         QCOMPARE(send(u"DeletePort", kHttp).status, DWORD(ERROR_UNKNOWN_PORT));
+        QCOMPARE(send(u"SetProperties", kHttp + ";COMMUNITY=x").status, DWORD(ERROR_UNKNOWN_PORT));
         QCOMPARE(OpenPrinterW(portChannelName.data(), &portChannel, &defaults), FALSE);
         QCOMPARE(GetLastError(), DWORD(ERROR_INVALID_PRINTER_NAME));
         QCOMPARE(monitor->ports(), QStringList({kSocket}));
@@ -282,47 +302,53 @@ private slots:
         QVERIFY(monitor->settingsString(kSocket).endsWith(";COMMUNITY=public"));
     }
 
-    void unwritableStore() {
-        // The store's directory is a file: nothing can be written.
-        QFile blocker(dir->filePath("blocker"));
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
-        blocker.close();
-        auto blocked = std::make_shared<EmbeddedPortMonitor>(dir->filePath("blocker/ports.ini"));
+    void unreachableFolder() {
+        // The store's folder would be inside a file: nothing can be read or
+        // written, and the status says why.
+        QVERIFY(writeFile(dir->filePath("blocker"), "x"));
+        auto blocked = std::make_shared<EmbeddedPortMonitor>(dir->filePath("blocker/ports.db"));
         DWORD needed = 0, status = 0;
         const std::u16string add = kSocketAdd.toStdU16String();
         QVERIFY(blocked->xcvData(u"", false, u"AddPort", reinterpret_cast<const BYTE*>(add.c_str()),
                                  DWORD(2 * add.size() + 2), nullptr, 0, &needed, &status));
-        QVERIFY(status != 0);
-        QVERIFY(blocked->ports().isEmpty());
+        QCOMPARE(status, DWORD(ERROR_PATH_NOT_FOUND));
+        QStringList names{"stale"};
+        QCOMPARE(blocked->listPorts(&names), DWORD(ERROR_PATH_NOT_FOUND));
+        QVERIFY(names.isEmpty());
+        QCOMPARE(contents(dir->filePath("blocker")), QByteArray("x"));
     }
 
-    void writeFailingHalfWay() {
+    void writeCutShortByFileSizeLimit() {
         QCOMPARE(send(u"AddPort", kSocketAdd).status, DWORD(0));
+        // The file alone holds the store; the next change starts a new log.
+        QVERIFY(storetesting::checkpoint(store));
         const QByteArray before = contents(store);
-        QVERIFY(!before.isEmpty());
 
-        // Files of this process may not grow beyond the store's present size
-        // (this holds for root too): the next, larger store cannot be written
-        // completely.
+        // Files of this process may not grow beyond 32 KiB (this holds for
+        // root too): the log's index fits, a change of more than seven pages
+        // does not and is cut off in the middle of its write.
         const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
         rlimit previous{};
         QCOMPARE(getrlimit(RLIMIT_FSIZE, &previous), 0);
         rlimit limited = previous;
-        limited.rlim_cur = rlim_t(before.size());
+        limited.rlim_cur = 32768;
         QCOMPARE(setrlimit(RLIMIT_FSIZE, &limited), 0);
-        const Result added = send(u"AddPort", kHttpAdd);
-        const Result changed =
-            send(u"SetProperties", kSocket + ";COMMUNITY=a-much-longer-community");
+        const QString large = QString(40000, QLatin1Char('c'));
+        const Result added = send(u"AddPort", kHttpAdd + ";COMMUNITY=" + large);
+        const Result changed = send(u"SetProperties", kSocket + ";COMMUNITY=" + large);
         setrlimit(RLIMIT_FSIZE, &previous);
         std::signal(SIGXFSZ, previousHandler);
 
         QVERIFY(added.ok);
-        QVERIFY(added.status != 0);
-        QVERIFY(changed.status != 0);
+        QCOMPARE(added.status, DWORD(ERROR_FILE_TOO_LARGE));
+        QCOMPARE(changed.status, DWORD(ERROR_FILE_TOO_LARGE));
         QCOMPARE(contents(store), before);
         QCOMPARE(monitor->ports(), QStringList({kSocket}));
-        QCOMPARE(QDir(QFileInfo(store).absolutePath()).entryList(QDir::Files),
-                 QStringList({"ports.ini"}));
+        QCOMPARE(properties(kSocket), kSocketFull);
+        for (const QString& file : filesBeside(store)) {
+            QVERIFY2(QRegularExpression("^ports\\.db(-wal|-shm)?$").match(file).hasMatch(),
+                     qPrintable(file));
+        }
 
         // A later successful change brings neither failed change back.
         QCOMPARE(send(u"SetProperties", kSocket + ";MONITORING=OFF").status, DWORD(0));
@@ -330,6 +356,218 @@ private slots:
         QVERIFY(properties(kSocket).endsWith(";MONITORING=OFF;COMMUNITY=tulvex"));
         QCOMPARE(send(u"AddPort", kHttpAdd).status, DWORD(0));
         QCOMPARE(monitor->ports(), QStringList({kSocket, kHttp}));
+    }
+
+    void fullDiskAnswered() {
+        QCOMPARE(send(u"AddPort", kSocketAdd).status, DWORD(0));
+        QVERIFY(storetesting::checkpoint(store));
+        const QByteArray before = contents(store);
+        const QString bigAdd = kHttpAdd + ";COMMUNITY=" + QString(6000, QLatin1Char('c'));
+        {
+            // No space at all: every change needs its log to grow.
+            FullDisk disk(0);
+            QCOMPARE(send(u"AddPort", bigAdd).status, DWORD(ERROR_DISK_FULL));
+            QCOMPARE(send(u"SetProperties", kSocket + ";COMMUNITY=public").status,
+                     DWORD(ERROR_DISK_FULL));
+            QCOMPARE(send(u"DeletePort", kSocket).status, DWORD(ERROR_DISK_FULL));
+            // Reading needs no space.
+            QCOMPARE(properties(kSocket), kSocketFull);
+            QVERIFY(disk.refused() >= 3);
+        }
+        // Space running out at every point of the change's write: each try
+        // fails whole, until there is enough.
+        int failures = 0;
+        DWORD status = ERROR_DISK_FULL;
+        for (sqlite3_int64 budget = 512; status == ERROR_DISK_FULL && budget < 65536;
+             budget += 512) {
+            FullDisk disk(budget);
+            status = send(u"AddPort", bigAdd).status;
+            if (status == ERROR_DISK_FULL) {
+                ++failures;
+                QCOMPARE(monitor->ports(), QStringList({kSocket}));
+                QCOMPARE(contents(store), before);
+            }
+        }
+        QCOMPARE(status, DWORD(0));
+        QVERIFY2(failures >= 8, qPrintable(QString::number(failures)));
+        QCOMPARE(monitor->ports(), QStringList({kSocket, kHttp}));
+        QVERIFY(properties(kHttp).endsWith(QString(6000, QLatin1Char('c'))));
+        QCOMPARE(properties(kSocket), kSocketFull);
+    }
+
+    void busyStoreAnswered() {
+        QCOMPARE(send(u"AddPort", kSocketAdd).status, DWORD(0));
+        monitor->setBusyTimeout(200);
+        {
+            storetesting::WriteLock other(store);
+            QVERIFY(other.held);
+            QElapsedTimer waited;
+            waited.start();
+            QCOMPARE(send(u"AddPort", kHttpAdd).status, DWORD(ERROR_BUSY));
+            QVERIFY(waited.elapsed() >= 150);
+            QCOMPARE(send(u"DeletePort", kSocket).status, DWORD(ERROR_BUSY));
+            // Readers do not wait for a writer.
+            QCOMPARE(properties(kSocket), kSocketFull);
+        }
+        QCOMPARE(send(u"AddPort", kHttpAdd).status, DWORD(0));
+        QCOMPARE(monitor->ports(), QStringList({kSocket, kHttp}));
+    }
+
+    void unstorableTextsRefused() {
+        const QString lone = QString(QChar(0xD800));
+        const QString printer = QString::fromUcs4(U"printer-\U0001F5A8");
+        QCOMPARE(send(u"AddPort", "bad" + lone + ";PROT=SOCKET").status, DWORD(ERROR_INVALID_NAME));
+        QCOMPARE(send(u"AddPort", "p;COMMUNITY=x" + QString(QChar(0xDC00))).status,
+                 DWORD(ERROR_INVALID_PARAMETER));
+        QCOMPARE(send(u"AddPort", printer + ";COMMUNITY=\U0001F5A8").status, DWORD(0));
+        QCOMPARE(send(u"SetProperties", printer + ";HTTP_PROXY_NAME=" + lone).status,
+                 DWORD(ERROR_INVALID_PARAMETER));
+        QCOMPARE(send(u"DeletePort", lone).status, DWORD(ERROR_INVALID_NAME));
+        QCOMPARE(monitor->ports(), QStringList({printer}));
+        QVERIFY(properties(printer).startsWith(printer + ";PROT=SOCKET;"));
+        QVERIFY(properties(printer).endsWith(";HTTP_PROXY_NAME=;HTTP_PROXY_PORT=;"
+                                             "HTTP_PROXY_LPRINTER=;HTTP_SECURE=OFF;"
+                                             "MONITORING=OFF;COMMUNITY=\U0001F5A8"));
+    }
+
+    void foreignFilesKept_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("text file") << "text";
+        QTest::newRow("random bytes") << "random";
+        QTest::newRow("another program's database") << "database";
+        QTest::newRow("store of a later version") << "later";
+        QTest::newRow("directory") << "directory";
+        QTest::newRow("named pipe") << "fifo";
+    }
+
+    // A file that is not a port store is never written, and every command
+    // says so.
+    void foreignFilesKept() {
+        QFETCH(QString, kind);
+        QVERIFY(QDir().mkpath(QFileInfo(store).absolutePath()));
+        if (kind == "text") {
+            QVERIFY(writeFile(store, "Remember the milk.\n[Oops\n"));
+        } else if (kind == "random") {
+            QByteArray bytes(4096, 0);
+            QRandomGenerator generator(1234);
+            generator.fillRange(reinterpret_cast<quint32*>(bytes.data()), 1024);
+            QVERIFY(writeFile(store, bytes));
+        } else if (kind == "database") {
+            QVERIFY(storetesting::runSql(
+                store, "CREATE TABLE notes (text); INSERT INTO notes VALUES ('x')"));
+        } else if (kind == "later") {
+            QVERIFY(storetesting::fill(store, 2));
+            QVERIFY(storetesting::runSql(store, "PRAGMA user_version = 2"));
+            QVERIFY(storetesting::checkpoint(store));
+        } else if (kind == "directory") {
+            QVERIFY(QDir().mkpath(store));
+        } else {
+            QCOMPARE(mkfifo(QFile::encodeName(store).constData(), 0600), 0);
+        }
+        const QByteArray before = kind == "fifo" ? QByteArray() : contents(store);
+        const QStringList besideBefore = filesBeside(store);
+
+        QCOMPARE(send(u"AddPort", kSocketAdd).status, DWORD(ERROR_INVALID_DATA));
+        QCOMPARE(send(u"SetProperties", "p0000;COMMUNITY=x").status, DWORD(ERROR_INVALID_DATA));
+        QCOMPARE(send(u"DeletePort", "p0000").status, DWORD(ERROR_INVALID_DATA));
+        QCOMPARE(send(u"GetProperties", "p0000").status, DWORD(ERROR_INVALID_DATA));
+        QStringList names;
+        QCOMPARE(monitor->listPorts(&names), DWORD(ERROR_INVALID_DATA));
+        HANDLE portChannel = nullptr;
+        std::u16string name = u",XcvPort p0000";
+        PRINTER_DEFAULTSW defaults{nullptr, nullptr, SERVER_ACCESS_ADMINISTER};
+        QCOMPARE(OpenPrinterW(name.data(), &portChannel, &defaults), FALSE);
+        QCOMPARE(GetLastError(), DWORD(ERROR_INVALID_DATA));
+        // A port of another monitor (asked after this one) is still reached.
+        spooler::registerMonitor(u"Zeta Monitor", std::make_shared<spooler::ScriptableMonitor>(
+                                                      std::set<std::u16string>{u"elsewhere"}));
+        std::u16string other = u",XcvPort elsewhere";
+        QVERIFY(OpenPrinterW(other.data(), &portChannel, &defaults));
+        QVERIFY(ClosePrinter(portChannel));
+
+        if (kind != "fifo") {
+            QCOMPARE(contents(store), before);
+        }
+        QStringList besideAfter = filesBeside(store);
+        if (kind == "later") {
+            // A reader of a store in write-ahead log mode starts its log.
+            besideAfter.removeAll("ports.db-wal");
+            besideAfter.removeAll("ports.db-shm");
+        }
+        QCOMPARE(besideAfter, besideBefore);
+    }
+
+    void damagedStoresReported_data() {
+        QTest::addColumn<QString>("damage");
+        QTest::newRow("cut in half") << "cut";
+        QTest::newRow("table's first page zeroed") << "zeroed";
+        QTest::newRow("a page of garbage in the middle") << "garbage";
+    }
+
+    // A damaged store is never taken for an empty one, and a command that
+    // meets the damage changes nothing.
+    void damagedStoresReported() {
+        QFETCH(QString, damage);
+        QVERIFY(QDir().mkpath(QFileInfo(store).absolutePath()));
+        QVERIFY(storetesting::fill(store, 400));
+        QVERIFY(storetesting::checkpoint(store));
+        const qint64 size = QFileInfo(store).size();
+        if (damage == "cut") {
+            QVERIFY(QFile::resize(store, size / 2));
+        } else if (damage == "zeroed") {
+            QVERIFY(storetesting::overwritePage(store, storetesting::rootPageOfPorts(store), 0));
+        } else {
+            QVERIFY(storetesting::overwritePage(store, int(size / 4096 / 2), char(0xA5)));
+        }
+        const QByteArray before = contents(store);
+
+        QStringList names;
+        QCOMPARE(monitor->listPorts(&names), DWORD(ERROR_FILE_CORRUPT));
+        QVERIFY(names.isEmpty());
+        if (damage != "garbage") {
+            // Every command goes through the damage.
+            QCOMPARE(send(u"AddPort", kSocketAdd).status, DWORD(ERROR_FILE_CORRUPT));
+            QCOMPARE(send(u"SetProperties", "p0001;COMMUNITY=x").status, DWORD(ERROR_FILE_CORRUPT));
+            QCOMPARE(send(u"DeletePort", "p0001").status, DWORD(ERROR_FILE_CORRUPT));
+            QCOMPARE(send(u"GetProperties", "p0001").status, DWORD(ERROR_FILE_CORRUPT));
+            HANDLE portChannel = nullptr;
+            std::u16string name = u",XcvPort p0001";
+            PRINTER_DEFAULTSW defaults{nullptr, nullptr, SERVER_ACCESS_ADMINISTER};
+            QCOMPARE(OpenPrinterW(name.data(), &portChannel, &defaults), FALSE);
+            QCOMPARE(GetLastError(), DWORD(ERROR_FILE_CORRUPT));
+        }
+        // A port the store cannot be shown not to hold is not called unknown.
+        QCOMPARE(send(u"GetProperties", "no such port").status, DWORD(ERROR_FILE_CORRUPT));
+        QCOMPARE(send(u"DeletePort", "no such port").status, DWORD(ERROR_FILE_CORRUPT));
+        QCOMPARE(contents(store), before);
+    }
+
+    void linkedStoreChangedWhereItPoints() {
+        // The link exists before its target: the store is created there.
+        QVERIFY(QDir().mkpath(dir->filePath("real")));
+        QVERIFY(QDir().mkpath(dir->filePath("links")));
+        const QString link = dir->filePath("links/ports.db");
+        QVERIFY(QFile::link("../real/ports.db", link));
+        EmbeddedPortMonitor linked(link);
+        DWORD needed = 0, status = 0;
+        for (const QString& command : {kSocketAdd, kHttpAdd}) {
+            const std::u16string add = command.toStdU16String();
+            QVERIFY(linked.xcvData(u"", false, u"AddPort",
+                                   reinterpret_cast<const BYTE*>(add.c_str()),
+                                   DWORD(2 * add.size() + 2), nullptr, 0, &needed, &status));
+            QCOMPARE(status, DWORD(0));
+        }
+        const std::u16string remove = kHttp.toStdU16String();
+        QVERIFY(linked.xcvData(u"", false, u"DeletePort",
+                               reinterpret_cast<const BYTE*>(remove.c_str()),
+                               DWORD(2 * remove.size() + 2), nullptr, 0, &needed, &status));
+        QCOMPARE(status, DWORD(0));
+
+        QVERIFY(QFileInfo(link).isSymLink());
+        QCOMPARE(filesBeside(link), QStringList({"ports.db"}));
+        QCOMPARE(EmbeddedPortMonitor(dir->filePath("real/ports.db")).ports(),
+                 QStringList({kSocket}));
+        QCOMPARE(linked.settingsString(kSocket), kSocketFull);
     }
 };
 
