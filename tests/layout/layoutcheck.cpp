@@ -2,12 +2,16 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QGlyphRun>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QTextDocument>
+#include <QTextLayout>
 #include <QWidget>
+
+#include <algorithm>
 
 namespace {
 
@@ -97,7 +101,32 @@ int allowedCut(const QLabel* label) {
     return lines * label->fontMetrics().lineSpacing();
 }
 
+// How many characters of the text the widget's font and its fallbacks have
+// no glyph for: those are drawn as boxes.
+int missingGlyphs(const QWidget* w) {
+    QString text = textOf(w);
+    if (auto* label = qobject_cast<const QLabel*>(w); label && isRich(label)) {
+        QTextDocument document;
+        document.setHtml(text);
+        text = document.toPlainText();
+    }
+    text.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    QTextLayout layout(text, w->font());
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
+    int missing = 0;
+    for (const QGlyphRun& run : layout.glyphRuns()) {
+        const QList<quint32> glyphs = run.glyphIndexes();
+        missing += static_cast<int>(std::count(glyphs.begin(), glyphs.end(), 0u));
+    }
+    return missing;
+}
+
 void checkText(QWidget* w, QStringList& problems) {
+    if (const int missing = missingGlyphs(w)) {
+        problems << QStringLiteral("%1: no glyph for %2 characters").arg(describe(w)).arg(missing);
+    }
     const QSize need = w->minimumSizeHint();
     if (isWrapped(w)) {
         auto* label = static_cast<QLabel*>(w);

@@ -140,6 +140,8 @@ private slots:
     void propertiesDialog_data();
     void propertiesDialog();
     void longerTextsWidenTheWindows();
+    void largerFontCutsNothing_data();
+    void largerFontCutsNothing();
 
     // The check itself finds what it is there for.
     void findsTextCutShort();
@@ -147,6 +149,7 @@ private slots:
     void allowsOnlyEmptyEndLinesCut();
     void findsWindowBelowLayoutMinimum();
     void findsWidgetOutsideItsParent();
+    void findsCharactersWithoutGlyphs();
     void findsWindowTooLargeForTheScreen();
 
 private:
@@ -205,6 +208,27 @@ void LayoutsTest::longerTextsWidenTheWindows() {
     problems << wizardProblems(kHttp, QSize()) << dialogProblems(kSocket, QSize())
              << dialogProblems(kHttp, QSize());
     QCoreApplication::removeTranslator(&doubled);
+    QVERIFY2(problems.isEmpty(), qPrintable(report(problems)));
+}
+
+void LayoutsTest::largerFontCutsNothing_data() {
+    addLanguageRows();
+}
+
+void LayoutsTest::largerFontCutsNothing() {
+    // A desktop's font may be wider than the one here: a wrapped text then
+    // prefers a width that its window does not give it, and needs more lines.
+    QFETCH(QString, language);
+    QFETCH(int, protocol);
+    Language catalogue(language);
+    QVERIFY(catalogue.loaded);
+    const QFont font = QApplication::font();
+    QFont larger = font;
+    larger.setPointSizeF(font.pointSizeF() * 1.5);
+    QApplication::setFont(larger);
+    QStringList problems = wizardProblems(protocol, QSize());
+    problems << dialogProblems(protocol, QSize());
+    QApplication::setFont(font);
     QVERIFY2(problems.isEmpty(), qPrintable(report(problems)));
 }
 
@@ -316,6 +340,25 @@ void LayoutsTest::findsWidgetOutsideItsParent() {
     const QStringList problems = layoutProblems(&window);
     QCOMPARE(problems.size(), 1);
     QVERIFY2(problems.first().contains(QStringLiteral("reaches out of QGroupBox")),
+             qPrintable(report(problems)));
+}
+
+void LayoutsTest::findsCharactersWithoutGlyphs() {
+    QWidget window;
+    auto* layout = new QVBoxLayout(&window);
+    // Japanese and Chinese come from the CJK fonts that the set-up installs.
+    auto* label = new QLabel(QStringLiteral("Port ポート 端口"));
+    layout->addWidget(label);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY2(layoutProblems(&window).isEmpty(), qPrintable(report(layoutProblems(&window))));
+
+    // A private-use character has a glyph in no font.
+    label->setText(QStringLiteral("Port ") + QChar(0xE000));
+    window.layout()->activate();
+    const QStringList problems = layoutProblems(&window);
+    QCOMPARE(problems.size(), 1);
+    QVERIFY2(problems.first().contains(QStringLiteral("no glyph for 1 characters")),
              qPrintable(report(problems)));
 }
 
