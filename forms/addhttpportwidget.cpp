@@ -10,6 +10,9 @@ AddHTTPPortWidget::AddHTTPPortWidget(QWidget* parent, const char* name, Qt::Wind
     lpLabel->setText(QObject::tr("Logical printer"));
     // The check box has no text of its own; this label beside it names it.
     secureLabel->setText(QObject::tr("Encrypted printing"));
+    // The form's minimum size is a floor: a longer translation needs the
+    // room its layout asks for, which a set minimum would otherwise override.
+    setMinimumSize(minimumSize().expandedTo(minimumSizeHint()));
     hostname->setWhatsThis(
         QObject::tr("Enter the IP address or the host name of the print server."));
     secureCB->setWhatsThis(QObject::tr("Enables encrypted printing via HTTP"));

@@ -11,6 +11,9 @@ AddSocketPortWidget::AddSocketPortWidget(QWidget* parent, const char* name, Qt::
                          QStringLiteral("\n"));
     ipLabel->setText(QObject::tr("IP address or host name"));
     portLabel->setText(QObject::tr("TCP/IP port"));
+    // The form's minimum size is a floor: a longer translation needs the
+    // room its layout asks for, which a set minimum would otherwise override.
+    setMinimumSize(minimumSize().expandedTo(minimumSizeHint()));
     // The form has put the default port 9100 into the field already.
     port->setValidator(new IntValidator(1, 65535, this));
     hostname->setWhatsThis(

@@ -10,6 +10,9 @@ SelectWidget::SelectWidget(QWidget* parent, const char* name, Qt::WindowFlags fl
     description->setText(QStringLiteral("\n") + explanation + QStringLiteral("\n"));
     socketRB->setText(QObject::tr("Standard TCP/IP printing"));
     secureRB->setText(QObject::tr("HTTP printing (encrypted / unencrypted)"));
+    // The form's minimum size is a floor: a longer translation needs the
+    // room its layout asks for, which a set minimum would otherwise override.
+    setMinimumSize(minimumSize().expandedTo(minimumSizeHint()));
     socketRB->setChecked(true);
     // A screen reader gives the choice with the explanation of the page.
     socketRB->setAccessibleDescription(explanation);

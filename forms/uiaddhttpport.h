@@ -2,7 +2,8 @@
 // group with the host, logical printer and encryption rows.
 //
 // The widgets and layouts come from uiaddhttpport.ui; they are members named after their
-// object names, and the form's texts are translated in the context "UIAddHTTPPort".
+// object names. The form's texts are placeholders that the page replaces, or initial
+// values and item names that must stay as they are, so none is translated.
 #pragma once
 
 #include <QWidget>

@@ -2,7 +2,8 @@
 // group, whose grid centres the host row above the port row.
 //
 // The widgets and layouts come from uiaddport.ui; they are members named after their
-// object names, and the form's texts are translated in the context "UIAddPort".
+// object names. The form's texts are placeholders that the page replaces, or initial
+// values and item names that must stay as they are, so none is translated.
 #pragma once
 
 #include <QWidget>

@@ -2,7 +2,8 @@
 // message, which takes the rest of the page.
 //
 // The widgets and layouts come from uiinfowidget.ui; they are members named after their
-// object names, and the form's texts are translated in the context "UIInfoWidget".
+// object names. The form's texts are placeholders that the page replaces, or initial
+// values and item names that must stay as they are, so none is translated.
 #pragma once
 
 #include <QWidget>

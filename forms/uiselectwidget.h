@@ -2,7 +2,8 @@
 // and, centred below it, a frameless group with the two radio buttons stacked.
 //
 // The widgets and layouts come from uiselectwidget.ui; they are members named after their
-// object names, and the form's texts are translated in the context "UISelectWidget".
+// object names. The form's texts are placeholders that the page replaces, or initial
+// values and item names that must stay as they are, so none is translated.
 #pragma once
 
 #include <QWidget>

@@ -2,7 +2,8 @@
 // check box and the SNMP group, which the check box enables and disables.
 //
 // The widgets and layouts come from uisnmpwidget.ui; they are members named after their
-// object names, and the form's texts are translated in the context "UISnmpWidget".
+// object names. The form's texts are placeholders that the page replaces, or initial
+// values and item names that must stay as they are, so none is translated.
 #pragma once
 
 #include <QWidget>

@@ -255,6 +255,16 @@ void BWizard::showPage(QWidget* page) {
         current = page;
     }
     updateButtons();
+    // Wrapped texts need more lines the narrower they are, which the minimum
+    // size the toolkit gives the window leaves out: take the height the pages
+    // need at this width, so that a longer translation or a wider font cuts
+    // no text. The pages in the list and the summary change as the user goes.
+    if (layout()->hasHeightForWidth()) {
+        const int needed = layout()->totalHeightForWidth(width());
+        if (needed > height()) {
+            resize(width(), needed);
+        }
+    }
     if (shown) {
         focusPage(page);
     }

@@ -60,7 +60,8 @@ public:
     QPushButton* helpButton() const { return helpBtn; }
 
     // Shows a page of the list (a page not in the list leaves the current one
-    // on display) and brings the buttons up to date.
+    // on display) and brings the buttons up to date. The window grows to the
+    // height its pages' wrapped texts need at its width.
     virtual void showPage(QWidget* page);
 
     void setVisible(bool visible) override;

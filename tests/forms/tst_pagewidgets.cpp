@@ -307,13 +307,16 @@ void PageWidgetsTest::translationContexts() {
     ContextTranslator translator;
     QVERIFY(QCoreApplication::installTranslator(&translator));
 
-    // The forms' placeholders are looked up under the form's class name.
+    // The forms' placeholders, initial values and logical printer names are
+    // never looked up: a translation of "lp1" would end up in the settings.
     UIAddPort socketForm;
-    QCOMPARE(socketForm.ipLabel->text(), QStringLiteral("UIAddPort:IP Address"));
-    QCOMPARE(socketForm.port->text(), QStringLiteral("UIAddPort:9100"));
+    QCOMPARE(socketForm.ipLabel->text(), QStringLiteral("IP Address"));
+    QCOMPARE(socketForm.port->text(), QStringLiteral("9100"));
     UIAddHTTPPort httpForm;
-    QCOMPARE(httpForm.lpComboBox->itemText(0), QStringLiteral("UIAddHTTPPort:lp1"));
-    QCOMPARE(httpForm.windowTitle(), QStringLiteral("UIAddHTTPPort:Form2"));
+    QCOMPARE(httpForm.lpComboBox->itemText(0), QStringLiteral("lp1"));
+    QCOMPARE(httpForm.windowTitle(), QStringLiteral("Form2"));
+    UISnmpWidget snmpForm;
+    QCOMPARE(snmpForm.communityLE->text(), QStringLiteral("tulvex"));
 
     // The pages' texts are looked up under QObject, each one whole, with the
     // line breaks around a description added outside.

@@ -77,6 +77,7 @@ private slots:
     void defaultIsNextOrFinishNeverBackOrCancel();
     void returnPressesTheFocusedButtonOrTheDefault();
     void showingAPageFocusesItsFirstTabStop();
+    void windowTakesTheHeightOfWrappedTexts();
 };
 
 void BWizardTest::onePageShowsFinishOnly() {
@@ -474,6 +475,32 @@ void BWizardTest::showingAPageFocusesItsFirstTabStop() {
     focused << focusName();
     // The default button stands in for a page without a tab stop.
     QCOMPARE(focused, QStringList({"x", "r2", "next", "finish", "next"}));
+}
+
+void BWizardTest::windowTakesTheHeightOfWrappedTexts() {
+    // Two pages whose wrapped texts need more lines than a window of the
+    // toolkit's minimum height holds; the second one needs the most.
+    BWizard wizard;
+    QLabel* labels[2];
+    for (int i = 0; i < 2; ++i) {
+        auto* page = new QWidget;
+        auto* layout = new QVBoxLayout(page);
+        labels[i] = new QLabel(QStringLiteral("A text that wraps. ").repeated(20 * (i + 1)));
+        labels[i]->setWordWrap(true);
+        layout->addWidget(labels[i]);
+        wizard.addPage(page, QStringLiteral("page"));
+    }
+    wizard.resize(300, 100);
+    wizard.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&wizard));
+    QCOMPARE(wizard.width(), 300);
+    for (QLabel* label : labels) {
+        wizard.showPage(label->parentWidget());
+        QVERIFY2(label->height() >= label->heightForWidth(label->width()),
+                 qPrintable(QStringLiteral("%1 for %2")
+                                .arg(label->height())
+                                .arg(label->heightForWidth(label->width()))));
+    }
 }
 
 QTEST_MAIN(BWizardTest)
