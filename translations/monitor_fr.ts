@@ -176,7 +176,7 @@ lp7 = no function preset
 lp8 = supports the RSO Spooler (BS2000)
 </source>
         <translation>Sélectionnez l'imprimante logique du serveur d'impression.
-Imprimantes logiques disponibles et leurs fonctions prédéfinies :
+Imprimantes logiques disponibles et leurs fonctions prédéfinies :
 lp1 = port par défaut
 lp2 = convertit LF en CR+LF
 lp3 = convertit ASCII en PostScript
@@ -204,7 +204,7 @@ Port 9106 = no function preset
 Port 2900 = supports the RSO Spooler (BS2000)
 If no number has been entered, all print data is automatically routed to the printer via TCP/IP port 9100.</source>
         <translation>Lors du transfert de fichiers entre deux ordinateurs, l'adressage par la seule adresse IP ne suffit généralement pas. En plus de l'adresse IP, le numéro de port (port TCP/IP) est utilisé.
-Ports disponibles et leurs fonctions prédéfinies :
+Ports disponibles et leurs fonctions prédéfinies :
 Port 9100 = port par défaut
 Port 9101 = convertit LF en CR+LF
 Port 9102 = convertit ASCII en PostScript

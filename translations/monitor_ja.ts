@@ -176,7 +176,7 @@ lp7 = no function preset
 lp8 = supports the RSO Spooler (BS2000)
 </source>
         <translation>プリント サーバーの論理プリンターを選択してください。
-使用できる論理プリンターと、事前設定された機能は次のとおりです:
+使用できる論理プリンターと、事前設定された機能は次のとおりです。
 lp1 = 既定のポート
 lp2 = LF を CR+LF に変換します
 lp3 = ASCII を PostScript に変換します
@@ -204,7 +204,7 @@ Port 9106 = no function preset
 Port 2900 = supports the RSO Spooler (BS2000)
 If no number has been entered, all print data is automatically routed to the printer via TCP/IP port 9100.</source>
         <translation>2 台のコンピューター間でファイルを転送する場合、通常は IP アドレスだけではアドレス指定として不十分です。IP アドレスに加えて、ポート番号 (TCP/IP ポート) が使用されます。
-使用できるポートと、事前設定された機能は次のとおりです:
+使用できるポートと、事前設定された機能は次のとおりです。
 ポート 9100 = 既定のポート
 ポート 9101 = LF を CR+LF に変換します
 ポート 9102 = ASCII を PostScript に変換します

@@ -89,7 +89,7 @@
     </message>
     <message>
         <source>Enter a time out value between 1-120. This value applies to all ports that are configured on the Print Monitor. Configure the settings of the SNMP monitoring and the proxy server for the specified port.</source>
-        <translation>Wprowadź limit czasu z zakresu 1-120. Ta wartość dotyczy wszystkich portów skonfigurowanych w Print Monitor. Skonfiguruj ustawienia monitorowania SNMP i serwera proxy dla określonego portu.</translation>
+        <translation>Wprowadź limit czasu z zakresu 1–120. Ta wartość dotyczy wszystkich portów skonfigurowanych w programie Print Monitor. Skonfiguruj ustawienia monitorowania SNMP i serwera proxy dla określonego portu.</translation>
     </message>
     <message>
         <source>[min.]</source>
@@ -133,7 +133,7 @@
     </message>
     <message>
         <source>SNMP monitoring of the ports that are configured on the Print Monitor allows the display of printer status messages.</source>
-        <translation>Monitorowanie SNMP portów skonfigurowanych w Print Monitor umożliwia wyświetlanie komunikatów o stanie drukarki.</translation>
+        <translation>Monitorowanie SNMP portów skonfigurowanych w programie Print Monitor umożliwia wyświetlanie komunikatów o stanie drukarki.</translation>
     </message>
     <message>
         <source>The community name usually is tulvex. If the print server is password-protected, the password must be used as community name.</source>
@@ -237,7 +237,7 @@ Aby drukować przez serwer proxy lub dodatkowo szyfrować dane wydruku (TLS), wy
     </message>
     <message>
         <source>SNMP monitoring of the ports that are configured on the Print Monitor allows the display of printer status messages. The community name usually is tulvex. If the print server is password-protected, the password must be used as community name.</source>
-        <translation>Monitorowanie SNMP portów skonfigurowanych w Print Monitor umożliwia wyświetlanie komunikatów o stanie drukarki. Nazwa wspólnoty to zwykle tulvex. Jeśli serwer wydruku jest chroniony hasłem, jako nazwy wspólnoty należy użyć hasła.</translation>
+        <translation>Monitorowanie SNMP portów skonfigurowanych w programie Print Monitor umożliwia wyświetlanie komunikatów o stanie drukarki. Nazwa wspólnoty to zwykle tulvex. Jeśli serwer wydruku jest chroniony hasłem, jako nazwy wspólnoty należy użyć hasła.</translation>
     </message>
 </context>
 </TS>
