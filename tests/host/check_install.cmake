@@ -1,12 +1,8 @@
 # Installs the build into a fresh prefix and runs the installed netport, which
 # must find the installed module and catalogues without options.
 # -DBUILD_DIR=... -DPREFIX=...
-file(REMOVE_RECURSE ${PREFIX})
-execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX}
-    OUTPUT_QUIET RESULT_VARIABLE rc)
-if(NOT rc EQUAL 0)
-    message(FATAL_ERROR "cmake --install failed")
-endif()
+include(${CMAKE_CURRENT_LIST_DIR}/install_fresh.cmake)
+install_fresh(${BUILD_DIR} ${PREFIX})
 set(netport ${PREFIX}/bin/netport)
 execute_process(COMMAND ${netport} --store ${PREFIX}/ports.db list
     OUTPUT_VARIABLE out RESULT_VARIABLE rc)

@@ -5,6 +5,7 @@
 # loads the module, while it is loaded where the working directory is searched
 # on purpose.
 # -DBUILD_DIR=... -DPREFIX=... -DPLANTED=<the planted library> -DWORK=<a scratch dir>
+include(${CMAKE_CURRENT_LIST_DIR}/install_fresh.cmake)
 
 function(check_runpaths dir)
     file(GLOB_RECURSE files LIST_DIRECTORIES false ${dir}/*)
@@ -44,12 +45,7 @@ function(check_runpaths dir)
 endfunction()
 
 check_runpaths(${BUILD_DIR}/bin)
-file(REMOVE_RECURSE ${PREFIX})
-execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX}
-    OUTPUT_QUIET RESULT_VARIABLE rc)
-if(NOT rc EQUAL 0)
-    message(FATAL_ERROR "cmake --install failed")
-endif()
+install_fresh(${BUILD_DIR} ${PREFIX})
 check_runpaths(${PREFIX})
 
 file(REMOVE_RECURSE ${WORK})

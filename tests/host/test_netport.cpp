@@ -37,16 +37,6 @@ Run netport(const QStringList& arguments,
     return runProgram(QStringLiteral(NETPORT_PATH), arguments, environment);
 }
 
-QByteArray contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
 // Adds a port to the store the way the port monitor's own command does.
 void addPort(const QString& store, const std::u16string& settings) {
     spooler::EmbeddedPortMonitor monitor(store);
@@ -199,11 +189,11 @@ private slots:
         QTemporaryDir dir;
         const QString store = dir.filePath(QStringLiteral("ports.db"));
         if (kind == QLatin1String("text")) {
-            QVERIFY(writeFile(store, "10.0.0.5:9100\n[Oops\n"));
+            QVERIFY(storetesting::writeFile(store, "10.0.0.5:9100\n[Oops\n"));
         } else if (kind == QLatin1String("random")) {
             QByteArray bytes(4096, 0);
             QRandomGenerator(99).fillRange(reinterpret_cast<quint32*>(bytes.data()), 1024);
-            QVERIFY(writeFile(store, bytes));
+            QVERIFY(storetesting::writeFile(store, bytes));
         } else if (kind == QLatin1String("directory")) {
             QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("ports.db")));
         } else {
@@ -216,7 +206,7 @@ private slots:
                 QVERIFY(QFile::resize(store, QFileInfo(store).size() / 2));
             }
         }
-        const QByteArray before = contents(store);
+        const QByteArray before = storetesting::contents(store);
         const QString code =
             said.contains(QLatin1String("1392"))
                 ? QStringLiteral("1392 (the store is damaged)")
@@ -235,7 +225,7 @@ private slots:
         QCOMPARE(del.exitCode, 1);
         QCOMPARE(del.out, QStringLiteral("delete: failed, last error ") + code + QLatin1Char('\n'));
         QVERIFY2(del.err.endsWith(said), qPrintable(del.err));
-        QCOMPARE(contents(store), before);
+        QCOMPARE(storetesting::contents(store), before);
     }
 
     void linkedStoreKept() {
@@ -355,7 +345,7 @@ private slots:
         const QString ini = home.filePath(QStringLiteral("config/netport/ports.ini"));
         QVERIFY(QDir().mkpath(QFileInfo(ini).absolutePath()));
         QVERIFY(QFile::copy(QStringLiteral(LEGACY_INI), ini));
-        const QByteArray iniBefore = contents(ini);
+        const QByteArray iniBefore = storetesting::contents(ini);
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("HOME"), home.path());
         environment.insert(QStringLiteral("XDG_CONFIG_HOME"),
@@ -372,7 +362,7 @@ private slots:
                  QStringLiteral("netport: carried 3 ports over from %1 into %2 (the old file is "
                                 "left as it was)\n")
                      .arg(ini, store));
-        QCOMPARE(contents(ini), iniBefore);
+        QCOMPARE(storetesting::contents(ini), iniBefore);
 
         const Run show = runProgram(
             QStringLiteral(NETPORT_PATH),

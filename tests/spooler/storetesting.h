@@ -11,6 +11,17 @@
 
 namespace storetesting {
 
+// The bytes of a file; empty when it cannot be read.
+inline QByteArray contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+inline bool writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
 // Copies the store's log into the file and closes the last connection, which
 // removes the log and its index: afterwards the file alone holds every port.
 inline bool checkpoint(const QString& store) {

@@ -46,16 +46,6 @@ struct Result {
     DWORD needed = 0xFFFF;
 };
 
-QByteArray contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
 // The files of the store's folder.
 QStringList filesBeside(const QString& store) {
     return QDir(QFileInfo(store).absolutePath()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
@@ -200,11 +190,11 @@ private slots:
     void malformedAddStoresNothing() {
         QFETCH(QString, input);
         QCOMPARE(send(u"AddPort", kSocketAdd).status, DWORD(0));
-        const QByteArray before = contents(store);
+        const QByteArray before = storetesting::contents(store);
         const Result result = send(u"AddPort", input);
         QVERIFY(result.ok);
         QCOMPARE(result.status, DWORD(ERROR_INVALID_PARAMETER));
-        QCOMPARE(contents(store), before);
+        QCOMPARE(storetesting::contents(store), before);
         QCOMPARE(monitor->ports(), QStringList({kSocket}));
     }
 
@@ -239,7 +229,7 @@ private slots:
                  "COMMUNITY=tulvex");
 
         // Refused changes leave everything as it was.
-        const QByteArray before = contents(store);
+        const QByteArray before = storetesting::contents(store);
         for (const char* timeout : {"0", "121", "", "-5", "1e2", "99999999999"}) {
             const Result result =
                 send(u"SetProperties", kSocket + ";COMMUNITY=zzz;TIMEOUT=" + timeout);
@@ -251,7 +241,7 @@ private slots:
         QCOMPARE(send(u"SetProperties", "10.0.0.6:9100;COMMUNITY=x").status,
                  DWORD(ERROR_UNKNOWN_PORT));
         QCOMPARE(send(u"SetProperties", "").status, DWORD(ERROR_INVALID_PARAMETER));
-        QCOMPARE(contents(store), before);
+        QCOMPARE(storetesting::contents(store), before);
     }
 
     void unknownCommands() {
@@ -305,7 +295,7 @@ private slots:
     void unreachableFolder() {
         // The store's folder would be inside a file: nothing can be read or
         // written, and the status says why.
-        QVERIFY(writeFile(dir->filePath("blocker"), "x"));
+        QVERIFY(storetesting::writeFile(dir->filePath("blocker"), "x"));
         auto blocked = std::make_shared<EmbeddedPortMonitor>(dir->filePath("blocker/ports.db"));
         DWORD needed = 0, status = 0;
         const std::u16string add = kSocketAdd.toStdU16String();
@@ -315,14 +305,14 @@ private slots:
         QStringList names{"stale"};
         QCOMPARE(blocked->listPorts(&names), DWORD(ERROR_PATH_NOT_FOUND));
         QVERIFY(names.isEmpty());
-        QCOMPARE(contents(dir->filePath("blocker")), QByteArray("x"));
+        QCOMPARE(storetesting::contents(dir->filePath("blocker")), QByteArray("x"));
     }
 
     void writeCutShortByFileSizeLimit() {
         QCOMPARE(send(u"AddPort", kSocketAdd).status, DWORD(0));
         // The file alone holds the store; the next change starts a new log.
         QVERIFY(storetesting::checkpoint(store));
-        const QByteArray before = contents(store);
+        const QByteArray before = storetesting::contents(store);
 
         // Files of this process may not grow beyond 32 KiB (this holds for
         // root too): the log's index fits, a change of more than seven pages
@@ -342,7 +332,7 @@ private slots:
         QVERIFY(added.ok);
         QCOMPARE(added.status, DWORD(ERROR_FILE_TOO_LARGE));
         QCOMPARE(changed.status, DWORD(ERROR_FILE_TOO_LARGE));
-        QCOMPARE(contents(store), before);
+        QCOMPARE(storetesting::contents(store), before);
         QCOMPARE(monitor->ports(), QStringList({kSocket}));
         QCOMPARE(properties(kSocket), kSocketFull);
         for (const QString& file : filesBeside(store)) {
@@ -361,7 +351,7 @@ private slots:
     void fullDiskAnswered() {
         QCOMPARE(send(u"AddPort", kSocketAdd).status, DWORD(0));
         QVERIFY(storetesting::checkpoint(store));
-        const QByteArray before = contents(store);
+        const QByteArray before = storetesting::contents(store);
         const QString bigAdd = kHttpAdd + ";COMMUNITY=" + QString(6000, QLatin1Char('c'));
         {
             // No space at all: every change needs its log to grow.
@@ -385,7 +375,7 @@ private slots:
             if (status == ERROR_DISK_FULL) {
                 ++failures;
                 QCOMPARE(monitor->ports(), QStringList({kSocket}));
-                QCOMPARE(contents(store), before);
+                QCOMPARE(storetesting::contents(store), before);
             }
         }
         QCOMPARE(status, DWORD(0));
@@ -446,12 +436,12 @@ private slots:
         QFETCH(QString, kind);
         QVERIFY(QDir().mkpath(QFileInfo(store).absolutePath()));
         if (kind == "text") {
-            QVERIFY(writeFile(store, "Remember the milk.\n[Oops\n"));
+            QVERIFY(storetesting::writeFile(store, "Remember the milk.\n[Oops\n"));
         } else if (kind == "random") {
             QByteArray bytes(4096, 0);
             QRandomGenerator generator(1234);
             generator.fillRange(reinterpret_cast<quint32*>(bytes.data()), 1024);
-            QVERIFY(writeFile(store, bytes));
+            QVERIFY(storetesting::writeFile(store, bytes));
         } else if (kind == "database") {
             QVERIFY(storetesting::runSql(
                 store, "CREATE TABLE notes (text); INSERT INTO notes VALUES ('x')"));
@@ -464,7 +454,7 @@ private slots:
         } else {
             QCOMPARE(mkfifo(QFile::encodeName(store).constData(), 0600), 0);
         }
-        const QByteArray before = kind == "fifo" ? QByteArray() : contents(store);
+        const QByteArray before = kind == "fifo" ? QByteArray() : storetesting::contents(store);
         const QStringList besideBefore = filesBeside(store);
 
         QCOMPARE(send(u"AddPort", kSocketAdd).status, DWORD(ERROR_INVALID_DATA));
@@ -486,7 +476,7 @@ private slots:
         QVERIFY(ClosePrinter(portChannel));
 
         if (kind != "fifo") {
-            QCOMPARE(contents(store), before);
+            QCOMPARE(storetesting::contents(store), before);
         }
         QStringList besideAfter = filesBeside(store);
         if (kind == "later") {
@@ -519,7 +509,7 @@ private slots:
         } else {
             QVERIFY(storetesting::overwritePage(store, int(size / 4096 / 2), char(0xA5)));
         }
-        const QByteArray before = contents(store);
+        const QByteArray before = storetesting::contents(store);
 
         QStringList names;
         QCOMPARE(monitor->listPorts(&names), DWORD(ERROR_FILE_CORRUPT));
@@ -539,7 +529,7 @@ private slots:
         // A port the store cannot be shown not to hold is not called unknown.
         QCOMPARE(send(u"GetProperties", "no such port").status, DWORD(ERROR_FILE_CORRUPT));
         QCOMPARE(send(u"DeletePort", "no such port").status, DWORD(ERROR_FILE_CORRUPT));
-        QCOMPARE(contents(store), before);
+        QCOMPARE(storetesting::contents(store), before);
     }
 
     void linkedStoreChangedWhereItPoints() {
