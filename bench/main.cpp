@@ -21,6 +21,7 @@
 // baseline are interleaved. The windows are drawn on the offscreen platform.
 // The --loop-* options repeat one kind of run, for a profiler.
 #include "bench/cycle.h"
+#include "bench/figures.h"
 #include "bench/storebench.h"
 
 #include "monitorui/entry.h"
@@ -70,18 +71,9 @@ const char16_t* const kStoredPort = u"10.0.0.6:9100";
 const char16_t* const kPortSettings =
     u"10.0.0.5:9100;PROT=SOCKET;TIMEOUT=5;MONITORING=ON;COMMUNITY=public";
 
-double median(std::vector<double> values) {
-    if (values.empty()) {
-        return 0;
-    }
-    std::sort(values.begin(), values.end());
-    const size_t n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
-}
-
-double millisecondsBetween(Clock::time_point from, Clock::time_point to) {
-    return std::chrono::duration<double, std::milli>(to - from).count();
-}
+using figures::median;
+using figures::millisecondsBetween;
+using figures::verdict;
 
 double microsecondsBetween(Clock::time_point from, Clock::time_point to) {
     return std::chrono::duration<double, std::micro>(to - from).count();
@@ -539,10 +531,6 @@ bool setUpMonitors(Bench& bench, const QTemporaryDir& store) {
         return false;
     }
     return true;
-}
-
-const char* verdict(bool met) {
-    return met ? "met" : "MISSED";
 }
 
 struct Options {

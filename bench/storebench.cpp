@@ -1,5 +1,7 @@
 #include "bench/storebench.h"
 
+#include "bench/figures.h"
+
 #include "spooler/embeddedmonitor.h"
 #include "spooler/portstore.h"
 
@@ -27,18 +29,13 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 double millisecondsSince(Clock::time_point start) {
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+    return figures::millisecondsBetween(start, Clock::now());
 }
 
 struct Samples {
     std::vector<double> values;
 
-    double median() const {
-        std::vector<double> sorted = values;
-        std::sort(sorted.begin(), sorted.end());
-        const size_t n = sorted.size();
-        return n == 0 ? 0 : n % 2 ? sorted[n / 2] : (sorted[n / 2 - 1] + sorted[n / 2]) / 2;
-    }
+    double median() const { return figures::median(values); }
     double mean() const {
         return values.empty() ? 0
                               : std::accumulate(values.begin(), values.end(), 0.0) / values.size();
@@ -188,9 +185,7 @@ double timeSync(const QString& folder) {
     return samples.median();
 }
 
-const char* verdict(bool met) {
-    return met ? "met" : "MISSED";
-}
+using figures::verdict;
 
 QString withMean(const Samples& samples) {
     return QStringLiteral("%1 ms (mean %2)")

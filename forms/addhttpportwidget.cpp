@@ -1,5 +1,7 @@
 #include "forms/addhttpportwidget.h"
 
+#include "forms/pagelayout.h"
+
 AddHTTPPortWidget::AddHTTPPortWidget(QWidget* parent, const char* name, Qt::WindowFlags flags)
     : UIAddHTTPPort(parent, name, flags) {
     description->setText(QStringLiteral("\n") +
@@ -10,9 +12,7 @@ AddHTTPPortWidget::AddHTTPPortWidget(QWidget* parent, const char* name, Qt::Wind
     lpLabel->setText(QObject::tr("Logical printer"));
     // The check box has no text of its own; this label beside it names it.
     secureLabel->setText(QObject::tr("Encrypted printing"));
-    // The form's minimum size is a floor: a longer translation needs the
-    // room its layout asks for, which a set minimum would otherwise override.
-    setMinimumSize(minimumSize().expandedTo(minimumSizeHint()));
+    keepRoomForTexts(this);
     hostname->setWhatsThis(
         QObject::tr("Enter the IP address or the host name of the print server."));
     secureCB->setWhatsThis(QObject::tr("Enables encrypted printing via HTTP"));

@@ -1,6 +1,7 @@
 #include "forms/addsocketportwidget.h"
 
 #include "forms/intvalidator.h"
+#include "forms/pagelayout.h"
 
 AddSocketPortWidget::AddSocketPortWidget(QWidget* parent, const char* name, Qt::WindowFlags flags)
     : UIAddPort(parent, name, flags) {
@@ -11,9 +12,7 @@ AddSocketPortWidget::AddSocketPortWidget(QWidget* parent, const char* name, Qt::
                          QStringLiteral("\n"));
     ipLabel->setText(QObject::tr("IP address or host name"));
     portLabel->setText(QObject::tr("TCP/IP port"));
-    // The form's minimum size is a floor: a longer translation needs the
-    // room its layout asks for, which a set minimum would otherwise override.
-    setMinimumSize(minimumSize().expandedTo(minimumSizeHint()));
+    keepRoomForTexts(this);
     // The form has put the default port 9100 into the field already.
     port->setValidator(new IntValidator(1, 65535, this));
     hostname->setWhatsThis(

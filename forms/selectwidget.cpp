@@ -1,5 +1,7 @@
 #include "forms/selectwidget.h"
 
+#include "forms/pagelayout.h"
+
 SelectWidget::SelectWidget(QWidget* parent, const char* name, Qt::WindowFlags flags)
     : UISelectWidget(parent, name, flags) {
     const QString explanation =
@@ -10,9 +12,7 @@ SelectWidget::SelectWidget(QWidget* parent, const char* name, Qt::WindowFlags fl
     description->setText(QStringLiteral("\n") + explanation + QStringLiteral("\n"));
     socketRB->setText(QObject::tr("Standard TCP/IP printing"));
     secureRB->setText(QObject::tr("HTTP printing (encrypted / unencrypted)"));
-    // The form's minimum size is a floor: a longer translation needs the
-    // room its layout asks for, which a set minimum would otherwise override.
-    setMinimumSize(minimumSize().expandedTo(minimumSizeHint()));
+    keepRoomForTexts(this);
     socketRB->setChecked(true);
     // A screen reader gives the choice with the explanation of the page.
     socketRB->setAccessibleDescription(explanation);

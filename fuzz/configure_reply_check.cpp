@@ -143,7 +143,7 @@ QString checkConfigureReply(const uint8_t* data, size_t size) {
     if (!expectedError) {
         switch ((flags >> 2) & 3) {
         case 2:
-            fetch.status = expectedError = spooler::kErrorStoreCorrupt;
+            fetch.status = expectedError = ERROR_FILE_CORRUPT;
             break;
         case 3:
             fetch.result = FALSE;

@@ -12,14 +12,16 @@
 
 namespace {
 
-int report(const char* operation, BOOL result, DWORD error) {
+// The outcome of an operation on the store, with the last error it left.
+int report(const char* operation, BOOL result, DWORD error, const QString& store) {
     if (result) {
         std::printf("%s: succeeded\n", operation);
         return 0;
     }
+    noteStoreFailure(store, error);
     std::printf("%s: failed, last error %u (%s)\n", operation, static_cast<unsigned>(error),
                 qPrintable(errorMeaning(error)));
-    if (error == ERROR_DEVICE_NOT_AVAILABLE || error == ERROR_MOD_NOT_FOUND) {
+    if (error == ERROR_DEVICE_NOT_AVAILABLE) {
         std::fprintf(stderr,
                      "netport: %s opens a window, which needs a display. Run it on a "
                      "desktop or under Xvfb;\n`netport tour` runs the windows without a "
@@ -96,17 +98,14 @@ int runCommand(const Options& options) {
         PWSTR portOut = nullptr;
         SetLastError(0);
         const BOOL result = table->pfnAddPortUI(serverName, nullptr, monitor.c_str(), &portOut);
-        noteStoreFailure(store, result ? ERROR_SUCCESS : GetLastError());
-        return report("add", result, GetLastError());
+        return report("add", result, GetLastError(), store);
     }
     const std::u16string port = options.arguments.at(0).toStdU16String();
     SetLastError(0);
     if (command == QLatin1String("configure")) {
         const BOOL result = table->pfnConfigurePortUI(serverName, nullptr, port.c_str());
-        noteStoreFailure(store, result ? ERROR_SUCCESS : GetLastError());
-        return report("configure", result, GetLastError());
+        return report("configure", result, GetLastError(), store);
     }
     const BOOL result = table->pfnDeletePortUI(serverName, nullptr, port.c_str());
-    noteStoreFailure(store, result ? ERROR_SUCCESS : GetLastError());
-    return report("delete", result, GetLastError());
+    return report("delete", result, GetLastError(), store);
 }

@@ -7,10 +7,6 @@
 TracingMonitor::TracingMonitor(std::shared_ptr<spooler::PortMonitor> inner, std::FILE* out)
     : inner(std::move(inner)), out(out) {}
 
-bool TracingMonitor::ownsPort(const std::u16string& port) const {
-    return inner->ownsPort(port);
-}
-
 DWORD TracingMonitor::findPort(const std::u16string& port, bool* owned) const {
     return inner->findPort(port, owned);
 }

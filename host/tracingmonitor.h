@@ -11,7 +11,6 @@ class TracingMonitor : public spooler::PortMonitor {
 public:
     TracingMonitor(std::shared_ptr<spooler::PortMonitor> inner, std::FILE* out);
 
-    bool ownsPort(const std::u16string& port) const override;
     DWORD findPort(const std::u16string& port, bool* owned) const override;
     BOOL open(const std::u16string& object, bool isPort) override;
     BOOL xcvData(const std::u16string& object, bool isPort, const std::u16string& command,

@@ -57,7 +57,6 @@ std::string modulePluginFolder() {
 #include <unistd.h>
 #include <xcb/xcb.h>
 
-#include <cctype>
 #include <cstdlib>
 #include <cstring>
 
@@ -109,22 +108,13 @@ bool waylandCompositorReachable() {
 
 } // namespace
 
-// The toolkit's choice on X11 systems: the session type may ask for Wayland
-// (except on GNOME), and X11 stays the fallback.
+// The toolkit's choice on X11 systems, as the Qt we build with makes it:
+// Wayland first in a Wayland session (a compositor named, or the session type
+// saying so), with X11 as the fallback; X11 alone otherwise.
 std::string defaultWindowingPlatforms() {
-    std::string platforms = "xcb";
-    const std::string session = environment("XDG_SESSION_TYPE");
-    if (session == "wayland") {
-        std::string desktops =
-            environment("XDG_CURRENT_DESKTOP") + " " + environment("XDG_SESSION_DESKTOP");
-        for (char& c : desktops) {
-            c = char(std::tolower(static_cast<unsigned char>(c)));
-        }
-        if (desktops.find("gnome") == std::string::npos) {
-            platforms = "wayland;xcb";
-        }
-    }
-    return platforms;
+    const bool wayland =
+        !environment("WAYLAND_DISPLAY").empty() || environment("XDG_SESSION_TYPE") == "wayland";
+    return wayland ? "wayland;xcb" : "xcb";
 }
 
 bool displayReachable(const std::string& platform) {

@@ -9,32 +9,6 @@ namespace spooler {
 
 namespace {
 
-bool isDecimal(const QString& text) {
-    if (text.isEmpty()) {
-        return false;
-    }
-    for (const QChar c : text) {
-        if (c < QLatin1Char('0') || c > QLatin1Char('9')) {
-            return false;
-        }
-    }
-    return true;
-}
-
-// A time out as the commands carry it: decimal digits giving 1 to 120 minutes.
-bool parseTimeout(const QString& text, int* minutes) {
-    if (!isDecimal(text)) {
-        return false;
-    }
-    bool ok = false;
-    const uint value = text.toUInt(&ok);
-    if (!ok || value < 1 || value > 120) {
-        return false;
-    }
-    *minutes = static_cast<int>(value);
-    return true;
-}
-
 // A settings string taken apart: the port name and the items it carries.
 struct Request {
     QString name;
@@ -178,11 +152,6 @@ QString EmbeddedPortMonitor::settingsString(const QString& port) const {
     QString settings;
     portSettings(port, &settings);
     return settings;
-}
-
-bool EmbeddedPortMonitor::ownsPort(const std::u16string& port) const {
-    bool owned = false;
-    return findPort(port, &owned) == ERROR_SUCCESS && owned;
 }
 
 DWORD EmbeddedPortMonitor::findPort(const std::u16string& port, bool* owned) const {

@@ -54,7 +54,6 @@ public:
     QStringList ports() const;
     QString settingsString(const QString& port) const;
 
-    bool ownsPort(const std::u16string& port) const override;
     DWORD findPort(const std::u16string& port, bool* owned) const override;
     BOOL xcvData(const std::u16string& object, bool isPort, const std::u16string& command,
                  const BYTE* input, DWORD inputBytes, BYTE* output, DWORD outputBytes,

@@ -26,9 +26,8 @@ DWORD readLegacy(const QString& iniFile, QList<StoredPort>* ports, int* timeout)
     if (settings.status() != QSettings::NoError) {
         return ERROR_FILE_CORRUPT;
     }
-    bool ok = false;
-    const int minutes = settings.value(QStringLiteral("Monitor/Timeout")).toString().toInt(&ok);
-    *timeout = ok && minutes >= 1 && minutes <= 120 ? minutes : kDefaultTimeout;
+    *timeout = kDefaultTimeout;
+    parseTimeout(settings.value(QStringLiteral("Monitor/Timeout")).toString(), timeout);
 
     QMap<QString, StoredPort> byName; // a later group of the same name wins, as it did
     settings.beginGroup(QStringLiteral("Ports"));

@@ -44,6 +44,7 @@ const char* const kSchema = "CREATE TABLE monitor ("
                             "PRAGMA application_id = 1313887060;"
                             "PRAGMA user_version = 1;";
 static_assert(kApplicationId == 1313887060, "the schema sets the application id");
+static_assert(kSchemaVersion == 1, "the schema sets the schema version");
 
 // The objects of the schema, as sqlite_schema lists them ("type name", sorted).
 const char* const kSchemaObjects[] = {"table monitor", "table ports"};
@@ -95,10 +96,6 @@ DWORD storableStatus(const StoredPort& port) {
         }
     }
     return ERROR_SUCCESS;
-}
-
-bool validTimeout(int minutes) {
-    return minutes >= 1 && minutes <= 120;
 }
 
 class Connection {
@@ -310,15 +307,23 @@ quint32 bigEndian32(const unsigned char* bytes) {
            quint32(bytes[3]);
 }
 
-// A rollback journal beside the file that the link points to: SQLite rolls it
-// back before it reads, so the header may not tell what the file holds.
-bool hasJournal(const QByteArray& path) {
+// The file a path leads to, links followed (SQLite keeps its companion files
+// beside that one); empty with errno set when it cannot be resolved.
+QByteArray resolvedPath(const QByteArray& path) {
     char resolved[PATH_MAX];
-    if (!realpath(path.constData(), resolved)) {
-        return false;
-    }
+    return realpath(path.constData(), resolved) ? QByteArray(resolved) : QByteArray();
+}
+
+// Whether a companion file of the store (suffix "-journal", "-wal", ...) exists.
+bool hasCompanion(const QByteArray& resolved, const char* suffix) {
     struct stat info;
-    return ::stat((QByteArray(resolved) + "-journal").constData(), &info) == 0;
+    return !resolved.isEmpty() && ::stat((resolved + suffix).constData(), &info) == 0;
+}
+
+// A rollback journal beside the store: SQLite rolls it back before it reads,
+// so the header may not tell what the file holds.
+bool hasJournal(const QByteArray& path) {
+    return hasCompanion(resolvedPath(path), "-journal");
 }
 
 DWORD inspect(const QByteArray& path, FileFacts* facts) {
@@ -393,22 +398,17 @@ QByteArray immutableUri(const QByteArray& path) {
     return "file:" + absolute.toPercentEncoding("/") + "?immutable=1";
 }
 
-// The log and its index beside the file the link points to.
+// The log or its index beside the store.
 bool hasLogFiles(const QByteArray& path) {
-    char resolved[PATH_MAX];
-    if (!realpath(path.constData(), resolved)) {
-        return false;
-    }
-    struct stat info;
-    return ::stat((QByteArray(resolved) + "-wal").constData(), &info) == 0 ||
-           ::stat((QByteArray(resolved) + "-shm").constData(), &info) == 0;
+    const QByteArray resolved = resolvedPath(path);
+    return hasCompanion(resolved, "-wal") || hasCompanion(resolved, "-shm");
 }
 
 // 0 when files can be made in the folder of the file the link points to, else
 // the errno that says why not.
 int folderWriteError(const QByteArray& path) {
-    char resolved[PATH_MAX];
-    if (!realpath(path.constData(), resolved)) {
+    const QByteArray resolved = resolvedPath(path);
+    if (resolved.isEmpty()) {
         return errno;
     }
     const QByteArray folder =
@@ -610,6 +610,24 @@ DWORD insertPort(Connection& connection, const StoredPort& port) {
 }
 
 } // namespace
+
+bool parseTimeout(const QString& text, int* minutes) {
+    if (text.isEmpty()) {
+        return false;
+    }
+    for (const QChar c : text) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9')) {
+            return false;
+        }
+    }
+    bool ok = false;
+    const uint value = text.toUInt(&ok);
+    if (!ok || value > 120 || !validTimeout(static_cast<int>(value))) {
+        return false;
+    }
+    *minutes = static_cast<int>(value);
+    return true;
+}
 
 PortStore::PortStore(QString file) : path(std::move(file)), busyTimeoutMs(kDefaultBusyTimeoutMs) {}
 

@@ -17,8 +17,9 @@
 //
 // A store reached through a symbolic link is changed where the link points.
 // An empty file (also what a crash while creating the store leaves) is a new
-// store. Reading never creates or writes anything. The statuses are those of
-// spooler/storestatus.h.
+// store. Reading changes no port and creates nothing but SQLite's own log and
+// index beside the store; it may roll back what a crashed writer left. The
+// statuses are those of spooler/storestatus.h.
 #pragma once
 
 #include "platform/win32.h"
@@ -33,6 +34,15 @@ namespace spooler {
 
 // The time out of a monitor whose time out was never set, in minutes.
 constexpr int kDefaultTimeout = 5;
+
+// A time out the monitor keeps: 1 to 120 minutes.
+constexpr bool validTimeout(int minutes) {
+    return minutes >= 1 && minutes <= 120;
+}
+
+// A time out written as text, as the commands and earlier stores carry it:
+// decimal digits only, giving a valid time out. False leaves *minutes alone.
+bool parseTimeout(const QString& text, int* minutes);
 
 // One port as the store keeps it; the values are the texts of the settings
 // string ("SOCKET", "ON", ...).

@@ -83,9 +83,10 @@ void ScriptableMonitor::reset() {
     openError = 0;
 }
 
-bool ScriptableMonitor::ownsPort(const std::u16string& port) const {
+DWORD ScriptableMonitor::findPort(const std::u16string& port, bool* owned) const {
     std::lock_guard<std::mutex> lock(mutex);
-    return portNames.count(port) != 0;
+    *owned = portNames.count(port) != 0;
+    return ERROR_SUCCESS;
 }
 
 BOOL ScriptableMonitor::open(const std::u16string& object, bool isPort) {

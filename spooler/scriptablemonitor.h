@@ -77,7 +77,7 @@ public:
     // refusal; the ports stay.
     void reset();
 
-    bool ownsPort(const std::u16string& port) const override;
+    DWORD findPort(const std::u16string& port, bool* owned) const override;
     BOOL open(const std::u16string& object, bool isPort) override;
     BOOL xcvData(const std::u16string& object, bool isPort, const std::u16string& command,
                  const BYTE* input, DWORD inputBytes, BYTE* output, DWORD outputBytes,

@@ -27,11 +27,6 @@ BOOL PortMonitor::open(const std::u16string&, bool) {
 
 void PortMonitor::close(const std::u16string&, bool) {}
 
-DWORD PortMonitor::findPort(const std::u16string& port, bool* owned) const {
-    *owned = ownsPort(port);
-    return ERROR_SUCCESS;
-}
-
 namespace {
 
 struct Channel {

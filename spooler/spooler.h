@@ -17,23 +17,17 @@
 
 namespace spooler {
 
-// Status of a port monitor command whose store is damaged.
-constexpr DWORD kErrorStoreCorrupt = ERROR_FILE_CORRUPT;
-
 // A port monitor reachable through the stand-in spooler. Calls may come from
 // any thread; an implementation that keeps state guards it itself.
 class NETPORT_SPOOLER_API PortMonitor {
 public:
     virtual ~PortMonitor();
 
-    // True when the port belongs to this monitor (routes "XcvPort NAME").
-    virtual bool ownsPort(const std::u16string& port) const = 0;
-
     // Routes "XcvPort NAME": ERROR_SUCCESS with *owned telling whether the
     // port belongs to this monitor, or the status with which opening the
     // channel fails because the monitor cannot tell (its store cannot be
-    // read). The default asks ownsPort().
-    virtual DWORD findPort(const std::u16string& port, bool* owned) const;
+    // read).
+    virtual DWORD findPort(const std::u16string& port, bool* owned) const = 0;
 
     // Called when a channel to this monitor is opened (object = monitor or
     // port name, isPort for XcvPort). Return FALSE and SetLastError(...) to

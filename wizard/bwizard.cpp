@@ -321,9 +321,9 @@ void BWizard::updateButtons() {
         finishBtn->setEnabled(false);
     }
     // Finish is the way on when Next is not; otherwise Next is the default,
-    // and a disabled default makes Return do nothing.
+    // and a disabled default makes Return do nothing. A dialog has one default
+    // button: making one the default takes it from the other.
     const bool finishIsDefault = finishBtn->isEnabled() && !nextBtn->isEnabled();
-    (finishIsDefault ? nextBtn : finishBtn)->setDefault(false);
     (finishIsDefault ? finishBtn : nextBtn)->setDefault(true);
     rebuildButtonRow();
 }

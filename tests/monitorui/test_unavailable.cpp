@@ -110,6 +110,7 @@ private slots:
         // The toolkit's default on X11 systems is the same display.
         qunsetenv("QT_QPA_PLATFORM");
         qunsetenv("XDG_SESSION_TYPE");
+        qunsetenv("WAYLAND_DISPLAY");
         windowsRefused(ERROR_DEVICE_NOT_AVAILABLE, QStringLiteral("cannot open the display"));
         qunsetenv("DISPLAY");
         windowsRefused(ERROR_DEVICE_NOT_AVAILABLE, QStringLiteral("cannot open the display"));
