@@ -609,6 +609,43 @@ DWORD insertPort(Connection& connection, const StoredPort& port) {
     return statement.run();
 }
 
+DWORD updatePort(Connection& connection, const StoredPort& port) {
+    Statement statement(connection,
+                        "UPDATE ports SET protocol = ?2, proxy_enabled = ?3, proxy_name = ?4, "
+                        "proxy_port = ?5, logical_printer = ?6, secure = ?7, monitoring = ?8, "
+                        "community = ?9 WHERE name = ?1");
+    bindPort(statement, port);
+    return statement.run();
+}
+
+// Whether a command on the port of that name can reach the store at all: a
+// store file is named, and the name can be stored exactly.
+DWORD nameStatus(const QString& path, const QString& name) {
+    if (path.isEmpty()) {
+        return ERROR_PATH_NOT_FOUND;
+    }
+    return storableExactly(name) ? ERROR_SUCCESS : ERROR_INVALID_NAME;
+}
+
+// Applies the edit to the port and the monitor's time out, then writes the
+// port with `write` (insert or update) and the time out when it changed. The
+// port keeps its name whatever the edit does.
+DWORD writeEdited(Connection& connection, StoredPort& port, int timeout,
+                  const PortStore::Edit& edit, DWORD (*write)(Connection&, const StoredPort&)) {
+    const QString name = port.name;
+    const int before = timeout;
+    edit(port, timeout);
+    port.name = name;
+    DWORD status = storableStatus(port);
+    if (status == ERROR_SUCCESS) {
+        status = write(connection, port);
+    }
+    if (status == ERROR_SUCCESS && timeout != before) {
+        status = writeTimeout(connection, timeout);
+    }
+    return status;
+}
+
 } // namespace
 
 bool parseTimeout(const QString& text, int* minutes) {
@@ -661,11 +698,9 @@ DWORD PortStore::names(QStringList* names) const {
 }
 
 DWORD PortStore::read(const QString& name, StoredPort* port, int* timeout) const {
-    if (path.isEmpty()) {
-        return ERROR_PATH_NOT_FOUND;
-    }
-    if (!storableExactly(name)) {
-        return ERROR_INVALID_NAME;
+    const DWORD checked = nameStatus(path, name);
+    if (checked != ERROR_SUCCESS) {
+        return checked;
     }
     Connection connection;
     bool absent = false;
@@ -696,11 +731,9 @@ DWORD PortStore::holds(const QString& name, bool* held) const {
 }
 
 DWORD PortStore::add(const QString& name, const Edit& edit) {
-    if (path.isEmpty()) {
-        return ERROR_PATH_NOT_FOUND;
-    }
-    if (!storableExactly(name)) {
-        return ERROR_INVALID_NAME;
+    const DWORD checked = nameStatus(path, name);
+    if (checked != ERROR_SUCCESS) {
+        return checked;
     }
     return runChange(path, busyTimeoutMs, true, ERROR_SUCCESS,
                      [&](Connection& connection, bool) -> DWORD {
@@ -719,26 +752,14 @@ DWORD PortStore::add(const QString& name, const Edit& edit) {
                          }
                          port = StoredPort();
                          port.name = name;
-                         const int before = timeout;
-                         edit(port, timeout);
-                         port.name = name;
-                         status = storableStatus(port);
-                         if (status == ERROR_SUCCESS) {
-                             status = insertPort(connection, port);
-                         }
-                         if (status == ERROR_SUCCESS && timeout != before) {
-                             status = writeTimeout(connection, timeout);
-                         }
-                         return status;
+                         return writeEdited(connection, port, timeout, edit, insertPort);
                      });
 }
 
 DWORD PortStore::update(const QString& name, const Edit& edit) {
-    if (path.isEmpty()) {
-        return ERROR_PATH_NOT_FOUND;
-    }
-    if (!storableExactly(name)) {
-        return ERROR_INVALID_NAME;
+    const DWORD checked = nameStatus(path, name);
+    if (checked != ERROR_SUCCESS) {
+        return checked;
     }
     return runChange(path, busyTimeoutMs, false, ERROR_UNKNOWN_PORT,
                      [&](Connection& connection, bool) -> DWORD {
@@ -755,32 +776,14 @@ DWORD PortStore::update(const QString& name, const Edit& edit) {
                          if (status != ERROR_SUCCESS) {
                              return status;
                          }
-                         const int before = timeout;
-                         edit(port, timeout);
-                         port.name = name;
-                         status = storableStatus(port);
-                         if (status == ERROR_SUCCESS) {
-                             const QByteArray sql =
-                                 "UPDATE ports SET protocol = ?2, proxy_enabled = ?3, "
-                                 "proxy_name = ?4, proxy_port = ?5, logical_printer = ?6, "
-                                 "secure = ?7, monitoring = ?8, community = ?9 WHERE name = ?1";
-                             Statement statement(connection, sql.constData());
-                             bindPort(statement, port);
-                             status = statement.run();
-                         }
-                         if (status == ERROR_SUCCESS && timeout != before) {
-                             status = writeTimeout(connection, timeout);
-                         }
-                         return status;
+                         return writeEdited(connection, port, timeout, edit, updatePort);
                      });
 }
 
 DWORD PortStore::remove(const QString& name) {
-    if (path.isEmpty()) {
-        return ERROR_PATH_NOT_FOUND;
-    }
-    if (!storableExactly(name)) {
-        return ERROR_INVALID_NAME;
+    const DWORD checked = nameStatus(path, name);
+    if (checked != ERROR_SUCCESS) {
+        return checked;
     }
     return runChange(path, busyTimeoutMs, false, ERROR_UNKNOWN_PORT,
                      [&](Connection& connection, bool) -> DWORD {
