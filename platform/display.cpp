@@ -8,6 +8,19 @@
 
 namespace platform {
 
+namespace {
+
+// The module this code is linked into, asked for with the given flags.
+HMODULE thisModule(DWORD flags) {
+    static const int anchor = 0;
+    HMODULE module = nullptr;
+    GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | flags,
+                       reinterpret_cast<LPCWSTR>(&anchor), &module);
+    return module;
+}
+
+} // namespace
+
 std::string defaultWindowingPlatforms() {
     return "windows";
 }
@@ -19,11 +32,8 @@ bool displayReachable(const std::string&) {
 // "<folder of the module>\netportui": a module installed in the system
 // directory cannot rely on the toolkit finding its plugins anywhere else.
 std::string modulePluginFolder() {
-    HMODULE module = nullptr;
-    static const int anchor = 0;
-    if (!GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS |
-                                GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                            reinterpret_cast<LPCWSTR>(&anchor), &module)) {
+    const HMODULE module = thisModule(GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT);
+    if (!module) {
         return {};
     }
     std::vector<wchar_t> path(MAX_PATH);
@@ -46,6 +56,10 @@ std::string modulePluginFolder() {
     WideCharToMultiByte(CP_UTF8, 0, folder.c_str(), int(folder.size()), utf8.data(), bytes, nullptr,
                         nullptr);
     return utf8;
+}
+
+void keepModuleLoaded() {
+    thisModule(GET_MODULE_HANDLE_EX_FLAG_PIN);
 }
 
 } // namespace platform
@@ -130,6 +144,8 @@ bool displayReachable(const std::string& platform) {
 std::string modulePluginFolder() {
     return {};
 }
+
+void keepModuleLoaded() {}
 
 } // namespace platform
 

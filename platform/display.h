@@ -21,4 +21,12 @@ bool displayReachable(const std::string& platform);
 // path; empty where the toolkit's own plugin folders serve (off Windows).
 std::string modulePluginFolder();
 
+// Keeps the module, and with it the toolkit's libraries, in the process until
+// the process ends. A host may unload the module after every operation (the
+// spooler does); a toolkit that has been used is not unloaded and loaded
+// again, and unloading it runs its clean-up, which overwrote the last error an
+// operation had just set. Does nothing where hosts keep the module (off
+// Windows).
+void keepModuleLoaded();
+
 } // namespace platform

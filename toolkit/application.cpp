@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QJsonArray>
 #include <QJsonObject>
+#include <QLibrary>
 #include <QPluginLoader>
 #include <QPointer>
 #include <QTranslator>
@@ -81,6 +82,11 @@ bool platformPluginLoads(const QString& key) {
     for (const QString& folder : folders) {
         const QFileInfoList files = QDir(folder).entryInfoList(QDir::Files, QDir::Name);
         for (const QFileInfo& file : files) {
+            // The toolkit loads only files named as libraries (a "qwindows.dll.old" is
+            // not a plugin to it, though the system would load it).
+            if (!QLibrary::isLibrary(file.fileName())) {
+                continue;
+            }
             QPluginLoader loader(file.absoluteFilePath());
             if (!offers(loader.metaData())) {
                 continue;
@@ -136,6 +142,7 @@ void addModulePluginFolder() {
 } // namespace
 
 DWORD applicationStartError() {
+    platform::keepModuleLoaded();
     if (moduleApplication) {
         return ERROR_SUCCESS;
     }
