@@ -10,8 +10,9 @@ shift || true
 # Windows compile checks, Wine for a real Windows spooler, Xvfb for a real X
 # server, fonts that draw every language, clang for the fuzzers and sanitizers.
 packages=(cmake ninja-build g++ binutils qt6-base-dev qt6-tools-dev qt6-tools-dev-tools
-          qt6-l10n-tools libsqlite3-dev libxcb1-dev g++-mingw-w64-x86-64 wine wine64
-          xvfb xauth fonts-dejavu-core fonts-noto-cjk clang-format clang libclang-rt-14-dev)
+          qt6-l10n-tools libsqlite3-dev libxcb1-dev g++-mingw-w64-x86-64 wine wine64 fonts-wine
+          xz-utils xvfb xauth fonts-dejavu-core fonts-noto-cjk clang-format clang
+          libclang-rt-14-dev)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -5,6 +5,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash scripts/setup.sh build
+# Qt for Windows, for the module's Windows build and the tests under Wine.
+qt_windows=$(bash scripts/qt-windows.sh)
+cmake -S . -B build -DNETPORTUI_QT_WINDOWS="$qt_windows" >/dev/null
 ctest --test-dir build --output-on-failure -j2
 
 # The whole suite again with AddressSanitizer and UndefinedBehaviorSanitizer,

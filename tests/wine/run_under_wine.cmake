@@ -1,14 +1,18 @@
 # Runs the Windows test program PROGRAM under Wine (WINE, WINESERVER) in the
-# private prefix PREFIX, creating the prefix first when it is not complete.
-# Whenever Wine cannot start or the program cannot run, the test fails and
-# says why: an absent Windows run proves nothing.
+# private prefix PREFIX, on the X server that DISPLAY names, after copying
+# SYSTEM_FILES (files, or folders whose contents are copied) into the
+# prefix's system directory. The program gets the folder PICTURES for its
+# pictures. Whenever Wine cannot start or the program cannot run, the test
+# fails and says why: an absent Windows run proves nothing.
+cmake_minimum_required(VERSION 3.25)
+
 function(fail)
     string(CONCAT why ${ARGV})
     message(FATAL_ERROR "${why}")
 endfunction()
 
 if(MISSING)
-    fail("${MISSING} not found: the module cannot be built for Windows here. "
+    fail("${MISSING} not found: the Windows programs of the test cannot be built here. "
          "scripts/setup.sh installs Debian's g++-mingw-w64-x86-64.")
 endif()
 foreach(tool WINE WINESERVER)
@@ -20,11 +24,12 @@ endforeach()
 if(NOT EXISTS "${PROGRAM}")
     fail("${PROGRAM} has not been built")
 endif()
+if(NOT DEFINED ENV{DISPLAY})
+    fail("No X server: the test runs on one of its own (tests/xvfb/on_xvfb.sh)")
+endif()
 
-# The prefix is ours alone; no debug channels; no display: the program shows no
-# window, and without DISPLAY Wine loads no display driver.
-set(wine_env ${CMAKE_COMMAND} -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY
-    WINEPREFIX=${PREFIX} WINEDEBUG=-all)
+# The prefix is ours alone; no debug channels.
+set(wine_env ${CMAKE_COMMAND} -E env WINEPREFIX=${PREFIX} WINEDEBUG=-all)
 
 # Waits until every Wine process of the prefix has ended and its registry is
 # written, so that nothing outlives the test.
@@ -39,6 +44,7 @@ endfunction()
 # A prefix counts as made once its first start has finished; one that an
 # interrupted start left behind is made again.
 set(ready ${PREFIX}/netportui-prefix-ready)
+set(windows ${PREFIX}/drive_c/windows)
 if(NOT EXISTS ${ready})
     file(REMOVE_RECURSE ${PREFIX})
     message(STATUS "creating the Wine prefix ${PREFIX} (first start, may take a minute)")
@@ -56,16 +62,55 @@ if(NOT EXISTS ${ready})
         fail("Wine cannot start: \"wine wineboot --init\" left no registry in ${PREFIX}:\n"
              "${output}")
     endif()
+    # Debian's Wine does not find its own fonts: without Tahoma ("MS Shell
+    # Dlg") a line edit's text is drawn out of sight, and without Marlett the
+    # caption buttons show letters.
+    foreach(font tahoma.ttf tahomabd.ttf marlett.ttf)
+        if(NOT EXISTS /usr/share/wine/fonts/${font})
+            fail("/usr/share/wine/fonts/${font} is missing: scripts/setup.sh installs "
+                 "Debian's fonts-wine")
+        endif()
+        file(COPY /usr/share/wine/fonts/${font} DESTINATION ${windows}/Fonts)
+    endforeach()
     file(TOUCH ${ready})
 endif()
 
-execute_process(COMMAND ${wine_env} ${WINE} ${PROGRAM}
-    RESULT_VARIABLE rc OUTPUT_VARIABLE output ERROR_VARIABLE errors TIMEOUT 300)
+foreach(item IN LISTS SYSTEM_FILES)
+    if(IS_DIRECTORY ${item})
+        file(COPY ${item}/ DESTINATION ${windows}/system32)
+    else()
+        file(COPY ${item} DESTINATION ${windows}/system32)
+    endif()
+endforeach()
+# A plugin that an interrupted run moved aside.
+file(GLOB parked ${windows}/system32/netportui/platforms/*.parked)
+if(parked)
+    file(REMOVE ${parked})
+endif()
+
+# The program runs from a folder of its own: Windows looks for a DLL in the
+# program's folder before the system directory, and the build folder may hold
+# anything.
+set(program_dir ${PREFIX}/drive_c/netportui-tests)
+file(REMOVE_RECURSE ${program_dir})
+file(COPY ${PROGRAM} DESTINATION ${program_dir})
+get_filename_component(program_name ${PROGRAM} NAME)
+
+# Wine's own virtual desktop: Wine draws the frames and captions and keeps the
+# focus itself, as Windows does, without a window manager on the X server.
+file(REMOVE_RECURSE ${PICTURES})
+string(REPLACE "/" "\\" pictures "Z:${PICTURES}")
+execute_process(
+    COMMAND ${wine_env} ${WINE} explorer /desktop=netportui,1024x768
+            "C:\\netportui-tests\\${program_name}" ${pictures}
+    RESULT_VARIABLE rc OUTPUT_VARIABLE output ERROR_VARIABLE errors TIMEOUT 600)
 message("${output}")
 if(errors)
     message("${errors}")
 endif()
-if(rc EQUAL 0)
+# The desktop's exit status is not the program's: the program's last line
+# counts.
+if(output MATCHES "(^|\n)0 check\\(s\\) failed[\r\n]*$")
     wait_for_wine()
     return()
 endif()
@@ -73,4 +118,4 @@ stop_wine()
 if(output MATCHES "([0-9]+) check\\(s\\) failed")
     fail("${CMAKE_MATCH_1} check(s) failed under Wine")
 endif()
-fail("Wine could not run ${PROGRAM} (exit ${rc}); see the output above")
+fail("Wine could not run ${PROGRAM} to its end (\"${rc}\"); see the output above")

@@ -1,1 +1,0 @@
-include(${QT6_LINUX_DIR}/Qt6ConfigVersion.cmake)
