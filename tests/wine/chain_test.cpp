@@ -245,9 +245,24 @@ HWND waitForWindow(Run& run, const wchar_t* caption, DWORD timeout) {
     return nullptr;
 }
 
-// After a failure: closes every window the module shows, so that the
-// operation returns.
-void closeEverything(Run& run) {
+// Makes the window the one that receives the keys.
+bool bringToFront(HWND window) {
+    const DWORD start = GetTickCount();
+    while (GetForegroundWindow() != window) {
+        if (GetTickCount() - start > kWindowTimeout || !IsWindow(window)) {
+            return false;
+        }
+        SetForegroundWindow(window);
+        Sleep(50);
+    }
+    return true;
+}
+
+// After a failure: notes it with a picture of the screen, then closes every
+// window the module shows, so that the operation returns.
+DWORD giveUp(Run& run, const std::string& problem) {
+    run.problems.push_back(problem);
+    savePicture(nullptr, "failed-" + std::to_string(run.index));
     const DWORD start = GetTickCount();
     while (WaitForSingleObject(run.operationDone, 300) != WAIT_OBJECT_0) {
         for (HWND window : windows(L"")) {
@@ -259,6 +274,7 @@ void closeEverything(Run& run) {
             ExitProcess(2);
         }
     }
+    return 0;
 }
 
 DWORD WINAPI person(void* data) {
@@ -266,17 +282,17 @@ DWORD WINAPI person(void* data) {
     const Scenario& scenario = *run.scenario;
     for (const Step& step : scenario.steps) {
         HWND window = waitForWindow(run, step.caption, kWindowTimeout);
+        const std::string what =
+            "the window \"" + narrow(step.caption) + "\" with " + step.expected;
         if (!window) {
-            run.problems.push_back("the window \"" + narrow(step.caption) + "\" with " +
-                                   step.expected + " did not appear");
-            savePicture(nullptr, "failed-" + std::to_string(run.index));
-            closeEverything(run);
-            return 0;
+            return giveUp(run, what + " did not appear");
         }
         if (run.firstWindowMs < 0) {
             run.firstWindowMs = millisecondsSince(run.started);
         }
-        SetForegroundWindow(window);
+        if (!bringToFront(window)) {
+            return giveUp(run, what + " cannot be brought to the front");
+        }
         Sleep(kSettle);
         if (step.openChannels >= 0 && journal->opened - journal->closed != step.openChannels) {
             run.problems.push_back(std::string("channels open while ") + step.expected +
@@ -297,12 +313,9 @@ DWORD WINAPI person(void* data) {
         if (!open.empty() && (scenario.steps.empty() || GetTickCount() - start > kCloseTimeout)) {
             wchar_t caption[256] = {};
             GetWindowTextW(open.front(), caption, 256);
-            run.problems.push_back("the window \"" + narrow(caption) + "\" " +
+            return giveUp(run, "the window \"" + narrow(caption) + "\" " +
                                    (scenario.steps.empty() ? "appeared, expected none"
                                                            : "is still open after the last key"));
-            savePicture(nullptr, "failed-" + std::to_string(run.index));
-            closeEverything(run);
-            return 0;
         }
     }
     return 0;
@@ -456,16 +469,19 @@ void runScenario(const Scenario& s) {
 // The socket port as the wizard adds it: the method page, host and port, SNMP,
 // the summary.
 std::vector<Step> socketWizard(const std::string& pictures) {
+    const auto picture = [&pictures](const char* page) {
+        return pictures.empty() ? pictures : pictures + page;
+    };
     return {
-        {kCaption, "the method page", pictures + "method", {press(VK_RETURN)}},
+        {kCaption, "the method page", picture("method"), {press(VK_RETURN)}},
         {kCaption,
          "the socket page",
          "",
          {type(L"10.0.0.5"), press(VK_TAB), type(L"9101"), shiftPress(VK_TAB)}},
-        {kCaption, "the socket page, filled", pictures + "socket", {press(VK_RETURN)}},
+        {kCaption, "the socket page, filled", picture("socket"), {press(VK_RETURN)}},
         {kCaption, "the SNMP page", "", {press(VK_TAB), type(L"public")}},
-        {kCaption, "the SNMP page, filled", pictures + "snmp", {press(VK_RETURN)}},
-        {kCaption, "the summary", pictures + "summary", {press(VK_RETURN)}},
+        {kCaption, "the SNMP page, filled", picture("snmp"), {press(VK_RETURN)}},
+        {kCaption, "the summary", picture("summary"), {press(VK_RETURN)}},
     };
 }
 
@@ -536,7 +552,7 @@ std::vector<Scenario> scenarios() {
          AddPort,
          kMonitor,
          [] {
-             std::vector<Step> steps = socketWizard("wine-again-");
+             std::vector<Step> steps = socketWizard("");
              steps.push_back(
                  {kWarning, "\"Port already exists\"", "wine-warning", {press(VK_RETURN)}, 1});
              return steps;
