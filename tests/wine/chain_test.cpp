@@ -2,16 +2,17 @@
 // calls the spooler's own AddPortW, ConfigurePortW and DeletePortW under Wine.
 // Wine's spooler asks the port monitor of the tests (testmonitor.cpp) for its
 // user interface ("MonitorUI"), loads netportui.dll from the system directory
-// with the Qt libraries and plugins deployed beside it, and runs its windows
-// on Qt's "windows" platform. A second thread works the windows as a person
-// would: it finds each window by its caption, brings it to the front, saves a
-// picture of it and presses keys (SendInput). Each scenario then compares
-// what reached the port monitor (journal.h) and the port it keeps.
+// with the Qt libraries and plugins installed beside it, and the module runs
+// its windows on Qt's "windows" platform. A second thread works the windows as
+// a person would: it finds each window by its caption, brings it to the
+// front, saves a picture of it and presses keys (SendInput). Each scenario
+// then compares what reached the port monitor (journal.h) and the port the
+// monitor keeps.
 //
-// Usage: chain_test.exe PICTURE_FOLDER. One line per check; any failure makes
-// the exit status 1. Every wait is bounded: a window that does not appear or
-// does not close fails the scenario with its caption and what was expected,
-// and the windows are closed so that the operation returns.
+// Usage: chain_test.exe PICTURE_FOLDER. One line per check, and "N check(s)
+// failed" last. Every wait is bounded: a window that does not appear or does
+// not close fails the scenario with its caption and what was expected, and
+// the windows are closed so that the operation returns.
 #include "tests/wine/journal.h"
 
 #include <winspool.h>
@@ -27,13 +28,13 @@
 namespace {
 
 const wchar_t kMonitor[] = L"VARDENO Port Monitor";
-const wchar_t kMonitorDll[] = L"netport_testmon.dll";
 const wchar_t kCaption[] = L"VARDENO TCP/IP Port Configuration (4.2.2)";
-const wchar_t kWarning[] = L"WARNING";
 const wchar_t kSocketPort[] = L"10.0.0.5:9101";
 const wchar_t kHttpPort[] = L"http://10.0.0.7/elp3";
+const wchar_t kLocalPort[] = L"NETPORTUI_TEST_1:";
 
-// How long a person waits for a window, and between two keys.
+// How long a person waits for a window and for it to close, between two
+// keys, and before looking at a page.
 const DWORD kWindowTimeout = 30000;
 const DWORD kCloseTimeout = 15000;
 const DWORD kKeyPause = 80;
@@ -46,7 +47,7 @@ MonitorJournal* journal = nullptr;
 std::string narrow(const std::wstring& text) {
     std::string out;
     for (wchar_t c : text) {
-        out += c < 128 ? static_cast<char>(c) : '?';
+        out += c == L'\n' ? '|' : c < 128 ? static_cast<char>(c) : '?';
     }
     return out;
 }
@@ -58,38 +59,16 @@ void check(bool ok, const std::string& what) {
 }
 
 void expect(const std::string& what, unsigned long got, unsigned long expected) {
-    std::string line = what + ": " + std::to_string(got);
-    if (got != expected) {
-        line += ", expected " + std::to_string(expected);
-    }
-    check(got == expected, line);
+    check(got == expected, what + ": " + std::to_string(got) +
+                               (got == expected ? "" : ", expected " + std::to_string(expected)));
 }
 
 void expectText(const std::string& what, const std::wstring& got, const std::wstring& expected) {
-    std::string line = what + ": \"" + narrow(got) + "\"";
-    if (got != expected) {
-        line += ", expected \"" + narrow(expected) + "\"";
-    }
-    check(got == expected, line);
+    check(got == expected, what + ": \"" + narrow(got) + "\"" +
+                               (got == expected ? "" : ", expected \"" + narrow(expected) + "\""));
 }
 
 // ---- What a person does: keys, windows and pictures -------------------------
-
-struct Key {
-    WORD key;            // a virtual key, or 0 for text
-    bool shift;          // held while the key is pressed
-    const wchar_t* text; // typed character by character
-};
-
-Key press(WORD key) {
-    return {key, false, nullptr};
-}
-Key shiftPress(WORD key) {
-    return {key, true, nullptr};
-}
-Key type(const wchar_t* text) {
-    return {0, false, text};
-}
 
 INPUT keyInput(WORD key, WORD character, DWORD flags) {
     INPUT input = {};
@@ -100,29 +79,42 @@ INPUT keyInput(WORD key, WORD character, DWORD flags) {
     return input;
 }
 
-void send(std::vector<INPUT> inputs) {
-    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+void send(const std::vector<INPUT>& inputs) {
+    SendInput(static_cast<UINT>(inputs.size()), const_cast<INPUT*>(inputs.data()), sizeof(INPUT));
     Sleep(kKeyPause);
 }
 
-void pressKey(const Key& key) {
-    if (key.text) {
-        for (const wchar_t* c = key.text; *c; ++c) {
-            send({keyInput(0, *c, KEYEVENTF_UNICODE),
-                  keyInput(0, *c, KEYEVENTF_UNICODE | KEYEVENTF_KEYUP)});
+// Types the keys: "{Return}", "{Tab}", "{Shift+Tab}", "{Down}", "{Space}" and
+// "{Escape}" are keys, every other character is typed as it is.
+void typeKeys(const std::wstring& keys) {
+    static const std::pair<const wchar_t*, WORD> named[] = {{L"Return", VK_RETURN},
+                                                            {L"Tab", VK_TAB},
+                                                            {L"Down", VK_DOWN},
+                                                            {L"Space", VK_SPACE},
+                                                            {L"Escape", VK_ESCAPE}};
+    for (size_t i = 0; i < keys.size(); ++i) {
+        const size_t close = keys[i] == L'{' ? keys.find(L'}', i) : std::wstring::npos;
+        if (close == std::wstring::npos) {
+            send({keyInput(0, keys[i], KEYEVENTF_UNICODE),
+                  keyInput(0, keys[i], KEYEVENTF_UNICODE | KEYEVENTF_KEYUP)});
+            continue;
         }
-        return;
+        std::wstring name = keys.substr(i + 1, close - i - 1);
+        i = close;
+        const bool shift = name.rfind(L"Shift+", 0) == 0;
+        name = shift ? name.substr(6) : name;
+        for (const auto& [text, key] : named) {
+            if (name == text) {
+                std::vector<INPUT> inputs = {keyInput(key, 0, 0),
+                                             keyInput(key, 0, KEYEVENTF_KEYUP)};
+                if (shift) {
+                    inputs.insert(inputs.begin(), keyInput(VK_SHIFT, 0, 0));
+                    inputs.push_back(keyInput(VK_SHIFT, 0, KEYEVENTF_KEYUP));
+                }
+                send(inputs);
+            }
+        }
     }
-    std::vector<INPUT> inputs;
-    if (key.shift) {
-        inputs.push_back(keyInput(VK_SHIFT, 0, 0));
-    }
-    inputs.push_back(keyInput(key.key, 0, 0));
-    inputs.push_back(keyInput(key.key, 0, KEYEVENTF_KEYUP));
-    if (key.shift) {
-        inputs.push_back(keyInput(VK_SHIFT, 0, KEYEVENTF_KEYUP));
-    }
-    send(inputs);
 }
 
 // This process's visible top-level windows with that caption (any, when
@@ -149,23 +141,21 @@ std::vector<HWND> windows(const std::wstring& caption) {
     return search.found;
 }
 
-// Saves what the screen shows of the window as PNG. Qt's windows come out
-// black through PrintWindow under Wine, so the picture is copied from the
-// screen with the window in front.
+// Saves what the screen shows of the window (or the whole screen) as PNG.
+// Qt's windows come out black through PrintWindow under Wine, so the picture
+// is copied from the screen with the window in front.
 bool savePicture(HWND window, const std::string& name) {
     RECT r = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     if (window) {
         GetWindowRect(window, &r);
     }
-    const int width = r.right - r.left;
-    const int height = r.bottom - r.top;
     HDC screen = GetDC(nullptr);
     HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, r.right - r.left, r.bottom - r.top);
     HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
+    BitBlt(memory, 0, 0, r.right - r.left, r.bottom - r.top, screen, r.left, r.top, SRCCOPY);
     SelectObject(memory, old);
-    // The PNG encoder of GDI+.
+    // GDI+'s PNG encoder.
     const CLSID png = {
         0x557cf406, 0x1a04, 0x11d3, {0x9a, 0x73, 0x00, 0x00, 0xf8, 0x1e, 0xf3, 0x2e}};
     const std::wstring file =
@@ -184,19 +174,14 @@ struct Step {
     const wchar_t* caption; // the window to wait for
     const char* expected;   // what should be in it, for the failure message
     std::string picture;    // saved before the keys (empty: none)
-    std::vector<Key> keys;
-    LONG openChannels = -1; // channels the monitor has open meanwhile (-1: not checked)
+    std::wstring keys;
+    LONG openChannels = -1; // channels open at the monitor meanwhile (-1: not checked)
 };
 
 // ---- The scenarios -----------------------------------------------------------
 
 enum Operation { AddPort, ConfigurePort, DeletePort };
-
-// A command that reached the port monitor, and its input (nullptr: any).
-struct Sent {
-    const wchar_t* command;
-    const wchar_t* input;
-};
+const char* const kOperations[] = {"AddPortW", "ConfigurePortW", "DeletePortW"};
 
 struct Scenario {
     const char* title;
@@ -205,7 +190,8 @@ struct Scenario {
     std::vector<Step> steps;
     BOOL result;
     DWORD error; // the last error when the result is FALSE
-    std::vector<Sent> sent;
+    // The commands that reached the port monitor, "COMMAND INPUT" one a line.
+    std::wstring sent;
     const wchar_t* port;     // the port to look at afterwards
     const wchar_t* settings; // what "GetProperties" answers for it; nullptr: no such port
     bool withoutPlatformPlugin = false;
@@ -217,7 +203,7 @@ struct Run {
     int index;
     HANDLE operationDone;
     LARGE_INTEGER started;
-    double firstWindowMs = -1;
+    double firstWindowMs;
     std::vector<std::string> problems;
 };
 
@@ -231,9 +217,9 @@ double millisecondsSince(const LARGE_INTEGER& start) {
 
 // Waits for a window with the caption; nullptr once the operation has ended
 // or the time is up.
-HWND waitForWindow(Run& run, const wchar_t* caption, DWORD timeout) {
+HWND waitForWindow(Run& run, const wchar_t* caption) {
     const DWORD start = GetTickCount();
-    while (GetTickCount() - start < timeout) {
+    while (GetTickCount() - start < kWindowTimeout) {
         const std::vector<HWND> found = windows(caption);
         if (!found.empty()) {
             return found.front();
@@ -279,9 +265,8 @@ DWORD giveUp(Run& run, const std::string& problem) {
 
 DWORD WINAPI person(void* data) {
     Run& run = *static_cast<Run*>(data);
-    const Scenario& scenario = *run.scenario;
-    for (const Step& step : scenario.steps) {
-        HWND window = waitForWindow(run, step.caption, kWindowTimeout);
+    for (const Step& step : run.scenario->steps) {
+        HWND window = waitForWindow(run, step.caption);
         const std::string what =
             "the window \"" + narrow(step.caption) + "\" with " + step.expected;
         if (!window) {
@@ -295,33 +280,32 @@ DWORD WINAPI person(void* data) {
         }
         Sleep(kSettle);
         if (step.openChannels >= 0 && journal->opened - journal->closed != step.openChannels) {
-            run.problems.push_back(std::string("channels open while ") + step.expected +
+            run.problems.push_back("channels open while " + what +
                                    " shows: " + std::to_string(journal->opened - journal->closed));
         }
         if (!step.picture.empty() && !savePicture(window, step.picture)) {
-            run.problems.push_back(std::string("the picture ") + step.picture + " was not saved");
+            run.problems.push_back("the picture " + step.picture + " was not saved");
         }
-        for (const Key& key : step.keys) {
-            pressKey(key);
-        }
+        typeKeys(step.keys);
     }
     // Every window must close after the last key, and none may appear for an
     // operation without windows.
+    const bool windowless = run.scenario->steps.empty();
     const DWORD start = GetTickCount();
     while (WaitForSingleObject(run.operationDone, 100) != WAIT_OBJECT_0) {
         const std::vector<HWND> open = windows(L"");
-        if (!open.empty() && (scenario.steps.empty() || GetTickCount() - start > kCloseTimeout)) {
+        if (!open.empty() && (windowless || GetTickCount() - start > kCloseTimeout)) {
             wchar_t caption[256] = {};
             GetWindowTextW(open.front(), caption, 256);
             return giveUp(run, "the window \"" + narrow(caption) + "\" " +
-                                   (scenario.steps.empty() ? "appeared, expected none"
-                                                           : "is still open after the last key"));
+                                   (windowless ? "appeared, expected none"
+                                               : "is still open after the last key"));
         }
     }
     return 0;
 }
 
-// ---- The port monitor's side -------------------------------------------------
+// ---- The spooler and the port monitor ----------------------------------------
 
 HANDLE openChannel(const std::wstring& name) {
     PRINTER_DEFAULTSW defaults = {nullptr, nullptr, SERVER_ACCESS_ADMINISTER};
@@ -330,55 +314,64 @@ HANDLE openChannel(const std::wstring& name) {
     return OpenPrinterW(text.data(), &channel, &defaults) ? channel : nullptr;
 }
 
+// Sends a command with a text input on the channel; the status, and the reply
+// in `reply` when there is one.
+DWORD command(HANDLE channel, const wchar_t* name, std::wstring input,
+              std::wstring* reply = nullptr) {
+    const DWORD bytes = static_cast<DWORD>(2 * input.size() + 2);
+    DWORD needed = 0;
+    DWORD status = 0;
+    XcvDataW(channel, name, reinterpret_cast<PBYTE>(input.data()), bytes, nullptr, 0, &needed,
+             &status);
+    if (reply && status == ERROR_INSUFFICIENT_BUFFER) {
+        std::vector<wchar_t> text(needed / 2 + 1, 0);
+        XcvDataW(channel, name, reinterpret_cast<PBYTE>(input.data()), bytes,
+                 reinterpret_cast<PBYTE>(text.data()), needed, &needed, &status);
+        *reply = text.data();
+    }
+    return status;
+}
+
 // The port's settings string as "GetProperties" on its own channel answers
 // it; empty when the spooler knows no such port.
 std::wstring portSettings(const std::wstring& port) {
-    HANDLE channel = openChannel(L",XcvPort " + port);
-    if (!channel) {
-        return L"";
+    std::wstring settings;
+    if (HANDLE channel = openChannel(L",XcvPort " + port)) {
+        command(channel, L"GetProperties", port, &settings);
+        ClosePrinter(channel);
     }
-    std::wstring input = port;
-    DWORD needed = 0;
-    DWORD status = 0;
-    XcvDataW(channel, L"GetProperties", reinterpret_cast<PBYTE>(input.data()),
-             static_cast<DWORD>(2 * input.size() + 2), nullptr, 0, &needed, &status);
-    std::vector<wchar_t> reply(needed / 2 + 1, 0);
-    XcvDataW(channel, L"GetProperties", reinterpret_cast<PBYTE>(input.data()),
-             static_cast<DWORD>(2 * input.size() + 2), reinterpret_cast<PBYTE>(reply.data()),
-             needed, &needed, &status);
-    ClosePrinter(channel);
-    return status == ERROR_SUCCESS ? std::wstring(reply.data()) : L"";
-}
-
-std::vector<std::wstring> listedPorts() {
-    DWORD needed = 0;
-    DWORD returned = 0;
-    EnumPortsW(nullptr, 2, nullptr, 0, &needed, &returned);
-    std::vector<BYTE> buffer(needed + 1);
-    std::vector<std::wstring> names;
-    if (!EnumPortsW(nullptr, 2, buffer.data(), needed, &needed, &returned)) {
-        check(false, "EnumPortsW fails with " + std::to_string(GetLastError()));
-        return names;
-    }
-    const auto* ports = reinterpret_cast<const PORT_INFO_2W*>(buffer.data());
-    for (DWORD i = 0; i < returned; ++i) {
-        if (lstrcmpW(ports[i].pMonitorName, kMonitor) == 0) {
-            names.emplace_back(ports[i].pPortName);
-        }
-    }
-    return names;
+    return settings;
 }
 
 bool listed(const std::wstring& port) {
-    for (const std::wstring& name : listedPorts()) {
-        if (name == port) {
+    DWORD needed = 0;
+    DWORD returned = 0;
+    EnumPortsW(nullptr, 1, nullptr, 0, &needed, &returned);
+    std::vector<BYTE> buffer(needed + 1);
+    if (!EnumPortsW(nullptr, 1, buffer.data(), needed, &needed, &returned)) {
+        check(false, "EnumPortsW fails with " + std::to_string(GetLastError()));
+    }
+    const auto* ports = reinterpret_cast<const PORT_INFO_1W*>(buffer.data());
+    for (DWORD i = 0; i < returned; ++i) {
+        if (port == ports[i].pName) {
             return true;
         }
     }
     return false;
 }
 
-// Moves the platform plugin out of the toolkit's way and back.
+// The commands in the journal, "COMMAND INPUT" one a line.
+std::wstring sentCommands() {
+    std::wstring sent;
+    for (LONG i = 0; i < journal->count && i < MonitorJournal::kEntries; ++i) {
+        sent +=
+            std::wstring(journal->entries[i].command) + L" " + journal->entries[i].input + L"\n";
+    }
+    return sent;
+}
+
+// Moves the platform plugin out of the toolkit's way, or back, keeping it in
+// its folder under a name that is not a library's.
 bool movePlatformPlugin(bool away) {
     wchar_t system[MAX_PATH];
     GetSystemDirectoryW(system, MAX_PATH);
@@ -402,15 +395,12 @@ BOOL runOperation(const Scenario& s) {
 }
 
 void runScenario(const Scenario& s) {
-    static const char* const operations[] = {"AddPortW", "ConfigurePortW", "DeletePortW"};
+    static int index = 0;
     std::printf("-- %s\n", s.title);
     if (s.withoutPlatformPlugin) {
         check(movePlatformPlugin(true), "the platform plugin is moved away");
     }
-    journal->count = 0;
-    journal->opened = journal->closed = 0;
-
-    static int index = 0;
+    journal->count = journal->opened = journal->closed = 0;
     Run run{&s, ++index, CreateEventW(nullptr, TRUE, FALSE, nullptr), {}, -1, {}};
     QueryPerformanceCounter(&run.started);
     HANDLE thread = CreateThread(nullptr, 0, person, &run, 0, nullptr);
@@ -431,58 +421,37 @@ void runScenario(const Scenario& s) {
     }
     if (run.firstWindowMs >= 0) {
         std::printf("time: the first window appeared %.0f ms after %s was called\n",
-                    run.firstWindowMs, operations[s.operation]);
+                    run.firstWindowMs, kOperations[s.operation]);
     }
-    std::printf("time: %s returned after %.0f ms\n", operations[s.operation], took);
-    expect(operations[s.operation], result, s.result);
+    std::printf("time: %s returned after %.0f ms\n", kOperations[s.operation], took);
+    expect(kOperations[s.operation], result, s.result);
     if (!s.result) {
         expect("last error", error, s.error);
     }
-    const LONG count = journal->count;
-    expect("commands that reached the port monitor", count, static_cast<LONG>(s.sent.size()));
-    for (LONG i = 0; i < count && i < MonitorJournal::kEntries; ++i) {
-        const JournalEntry& entry = journal->entries[i];
-        const std::string what = "command " + std::to_string(i + 1);
-        if (i >= static_cast<LONG>(s.sent.size())) {
-            check(false, what + ": " + narrow(entry.command) + " \"" + narrow(entry.input) +
-                             "\", expected none");
-            continue;
-        }
-        expectText(what, entry.command, s.sent[i].command);
-        if (s.sent[i].input) {
-            expectText(what + " input", entry.input, s.sent[i].input);
-        }
-    }
-    expect("channels the spooler left open at the monitor", journal->opened - journal->closed, 0);
-    if (s.port) {
-        const std::wstring settings = portSettings(s.port);
-        if (s.settings) {
-            check(listed(s.port), "EnumPortsW lists " + narrow(s.port));
-            expectText("GetProperties for " + narrow(s.port), settings, s.settings);
-        } else {
-            check(!listed(s.port), "EnumPortsW does not list " + narrow(s.port));
-            check(settings.empty(), "GetProperties knows no " + narrow(s.port));
-        }
+    expectText("what reached the port monitor", sentCommands(), s.sent);
+    expect("channels left open at the monitor", journal->opened - journal->closed, 0);
+    const std::wstring settings = portSettings(s.port);
+    if (s.settings) {
+        check(listed(s.port), "EnumPortsW lists " + narrow(s.port));
+        expectText("GetProperties for " + narrow(s.port), settings, s.settings);
+    } else {
+        check(!listed(s.port), "EnumPortsW does not list " + narrow(s.port));
+        check(settings.empty(), "GetProperties knows no " + narrow(s.port));
     }
 }
 
 // The socket port as the wizard adds it: the method page, host and port, SNMP,
-// the summary.
+// the summary; pictures of each page when `pictures` names them.
 std::vector<Step> socketWizard(const std::string& pictures) {
     const auto picture = [&pictures](const char* page) {
         return pictures.empty() ? pictures : pictures + page;
     };
-    return {
-        {kCaption, "the method page", picture("method"), {press(VK_RETURN)}},
-        {kCaption,
-         "the socket page",
-         "",
-         {type(L"10.0.0.5"), press(VK_TAB), type(L"9101"), shiftPress(VK_TAB)}},
-        {kCaption, "the socket page, filled", picture("socket"), {press(VK_RETURN)}},
-        {kCaption, "the SNMP page", "", {press(VK_TAB), type(L"public")}},
-        {kCaption, "the SNMP page, filled", picture("snmp"), {press(VK_RETURN)}},
-        {kCaption, "the summary", picture("summary"), {press(VK_RETURN)}},
-    };
+    return {{kCaption, "the method page", picture("method"), L"{Return}"},
+            {kCaption, "the socket page", "", L"10.0.0.5{Tab}9101{Shift+Tab}"},
+            {kCaption, "the socket page, filled", picture("socket"), L"{Return}"},
+            {kCaption, "the SNMP page", "", L"{Tab}public"},
+            {kCaption, "the SNMP page, filled", picture("snmp"), L"{Return}"},
+            {kCaption, "the summary", picture("summary"), L"{Return}"}};
 }
 
 const wchar_t kSocketAdded[] = L"10.0.0.5:9101;PROT=SOCKET;MONITORING=ON;COMMUNITY=public;";
@@ -504,8 +473,37 @@ const wchar_t kHttpStored[] =
     L"HTTP_PROXY_NAME=proxy.example;HTTP_PROXY_PORT=8080;HTTP_PROXY_LPRINTER=lp3;"
     L"HTTP_SECURE=ON;MONITORING=OFF;COMMUNITY=tulvex";
 
+// What reaches the port monitor: every operation starts with the spooler
+// asking the monitor for its user interface.
+std::wstring sent(const std::wstring& commands = L"") {
+    return L"MonitorUI \n" + commands;
+}
+
+Scenario adding(const char* title, std::vector<Step> steps, const wchar_t* added,
+                const wchar_t* port, const wchar_t* stored) {
+    const std::wstring commands = sent(L"AddPort " + std::wstring(added) + L"\n");
+    return {title, AddPort, kMonitor, std::move(steps), TRUE, 0, commands, port, stored};
+}
+
+// Configuring fetches the settings (a size query, then the reply) and sends
+// `changed` when the dialog was accepted.
+Scenario configuring(const char* title, const wchar_t* port, std::vector<Step> steps,
+                     const wchar_t* changed, const wchar_t* stored) {
+    const std::wstring fetch = L"GetProperties " + std::wstring(port) + L"\n";
+    const std::wstring change = changed ? L"SetProperties " + std::wstring(changed) + L"\n" : L"";
+    const std::wstring commands = sent(fetch + fetch + change);
+    return {title, ConfigurePort, port, std::move(steps), TRUE, 0, commands, port, stored};
+}
+
+Scenario deleting(const char* title, const wchar_t* port) {
+    const std::wstring commands = sent(L"DeletePort " + std::wstring(port) + L"\n");
+    return {title, DeletePort, port, {}, TRUE, 0, commands, port, nullptr};
+}
+
 std::vector<Scenario> scenarios() {
-    const Sent ui = {L"MonitorUI", L""};
+    std::vector<Step> again = socketWizard("");
+    again.push_back({L"WARNING", "\"Port already exists\"", "wine-warning", L"{Return}", 1});
+    const std::wstring nothing = sent();
     return {
         {"AddPortW without the platform plugin",
          AddPort,
@@ -513,148 +511,48 @@ std::vector<Scenario> scenarios() {
          {},
          FALSE,
          ERROR_MOD_NOT_FOUND,
-         {ui},
+         nothing,
          kSocketPort,
          nullptr,
          true},
-        {"AddPortW: a socket port",
-         AddPort,
-         kMonitor,
-         socketWizard("wine-socket-"),
-         TRUE,
-         0,
-         {ui, {L"AddPort", kSocketAdded}},
-         kSocketPort,
-         kSocketStored},
-        {"AddPortW: an HTTP port, encrypted, through a proxy",
-         AddPort,
-         kMonitor,
-         {{kCaption, "the method page", "", {press(VK_DOWN), press(VK_RETURN)}},
-          {kCaption,
-           "the HTTP page",
-           "",
-           {type(L"lp3"), press(VK_TAB), press(VK_SPACE), press(VK_TAB), type(L"10.0.0.7")}},
-          {kCaption, "the HTTP page, filled", "wine-http-host", {press(VK_RETURN)}},
-          {kCaption, "the SNMP page", "", {press(VK_SPACE)}},
-          {kCaption, "the SNMP page, monitoring off", "wine-http-snmp", {press(VK_RETURN)}},
-          {kCaption,
-           "the proxy page",
-           "",
-           {press(VK_SPACE), press(VK_TAB), type(L"proxy.example"), press(VK_TAB), type(L"8080")}},
-          {kCaption, "the proxy page, filled", "wine-http-proxy", {press(VK_RETURN)}},
-          {kCaption, "the summary", "wine-http-summary", {press(VK_RETURN)}}},
-         TRUE,
-         0,
-         {ui, {L"AddPort", kHttpAdded}},
-         kHttpPort,
-         kHttpStored},
-        {"AddPortW: the socket port again",
-         AddPort,
-         kMonitor,
-         [] {
-             std::vector<Step> steps = socketWizard("");
-             steps.push_back(
-                 {kWarning, "\"Port already exists\"", "wine-warning", {press(VK_RETURN)}, 1});
-             return steps;
-         }(),
-         TRUE,
-         0,
-         {ui, {L"AddPort", kSocketAdded}},
-         kSocketPort,
-         kSocketStored},
-        {"ConfigurePortW: Escape",
-         ConfigurePort,
-         kSocketPort,
-         {{kCaption, "the properties dialog", "wine-dialog-socket", {press(VK_ESCAPE)}}},
-         TRUE,
-         0,
-         {ui, {L"GetProperties", kSocketPort}, {L"GetProperties", kSocketPort}},
-         kSocketPort,
-         kSocketStored},
-        {"ConfigurePortW: a new time out and community",
-         ConfigurePort,
-         kSocketPort,
-         {{kCaption,
-           "the properties dialog",
-           "",
-           {shiftPress(VK_TAB), press(VK_TAB), type(L"15"), press(VK_TAB), press(VK_TAB),
-            type(L"private")}},
-          {kCaption,
-           "the properties dialog, edited",
-           "wine-dialog-socket-edited",
-           {press(VK_RETURN)}}},
-         TRUE,
-         0,
-         {ui,
-          {L"GetProperties", kSocketPort},
-          {L"GetProperties", kSocketPort},
-          {L"SetProperties", kSocketConfigured}},
-         kSocketPort,
-         kSocketStoredAfter},
-        {"ConfigurePortW: the HTTP port",
-         ConfigurePort,
-         kHttpPort,
-         {{kCaption, "the properties dialog", "wine-dialog-http", {press(VK_ESCAPE)}}},
-         TRUE,
-         0,
-         {ui, {L"GetProperties", kHttpPort}, {L"GetProperties", kHttpPort}},
-         kHttpPort,
-         kHttpStored},
-        {"DeletePortW: the HTTP port",
-         DeletePort,
-         kHttpPort,
-         {},
-         TRUE,
-         0,
-         {ui, {L"DeletePort", kHttpPort}},
-         kHttpPort,
-         nullptr},
-        {"DeletePortW: the socket port",
-         DeletePort,
-         kSocketPort,
-         {},
-         TRUE,
-         0,
-         {ui, {L"DeletePort", kSocketPort}},
-         kSocketPort,
-         nullptr},
+        adding("AddPortW: a socket port", socketWizard("wine-socket-"), kSocketAdded, kSocketPort,
+               kSocketStored),
+        adding("AddPortW: an HTTP port, encrypted, through a proxy",
+               {{kCaption, "the method page", "", L"{Down}{Return}"},
+                {kCaption, "the HTTP page", "", L"lp3{Tab}{Space}{Tab}10.0.0.7"},
+                {kCaption, "the HTTP page, filled", "wine-http-host", L"{Return}"},
+                {kCaption, "the SNMP page", "", L"{Space}"},
+                {kCaption, "the SNMP page, monitoring off", "wine-http-snmp", L"{Return}"},
+                {kCaption, "the proxy page", "", L"{Space}{Tab}proxy.example{Tab}8080"},
+                {kCaption, "the proxy page, filled", "wine-http-proxy", L"{Return}"},
+                {kCaption, "the summary", "wine-http-summary", L"{Return}"}},
+               kHttpAdded, kHttpPort, kHttpStored),
+        adding("AddPortW: the socket port again", again, kSocketAdded, kSocketPort, kSocketStored),
+        configuring("ConfigurePortW: Escape", kSocketPort,
+                    {{kCaption, "the properties dialog", "wine-dialog-socket", L"{Escape}"}},
+                    nullptr, kSocketStored),
+        configuring(
+            "ConfigurePortW: a new time out and community", kSocketPort,
+            {{kCaption, "the properties dialog", "", L"{Shift+Tab}{Tab}15{Tab}{Tab}private"},
+             {kCaption, "the properties dialog, edited", "wine-dialog-socket-edited", L"{Return}"}},
+            kSocketConfigured, kSocketStoredAfter),
+        configuring("ConfigurePortW: the HTTP port", kHttpPort,
+                    {{kCaption, "the properties dialog", "wine-dialog-http", L"{Escape}"}}, nullptr,
+                    kHttpStored),
+        deleting("DeletePortW: the HTTP port", kHttpPort),
+        deleting("DeletePortW: the socket port", kSocketPort),
     };
 }
 
-// ---- The module's own table ---------------------------------------------------
+// ---- The module's own table --------------------------------------------------
 
 // What the spooler does not pass on: the module's answers when the channel
 // cannot be opened or the port monitor refuses, from its table called
 // directly. The module comes from the system directory, as the spooler loads
 // it.
-struct DirectCase {
-    const char* title;
-    std::function<BOOL(const MONITORUI&)> call;
-    BOOL result;
-    DWORD error;
-};
-
-const wchar_t kLocalPort[] = L"NETPORTUI_TEST_1:";
-
-// Adds a port to Wine's own "Local Port" monitor, past the module.
-bool addLocalPort() {
-    HANDLE channel = openChannel(L",XcvMonitor Local Port");
-    if (!channel) {
-        return false;
-    }
-    std::wstring input = kLocalPort;
-    DWORD needed = 0;
-    DWORD status = 0;
-    XcvDataW(channel, L"AddPort", reinterpret_cast<PBYTE>(input.data()),
-             static_cast<DWORD>(2 * input.size() + 2), nullptr, 0, &needed, &status);
-    ClosePrinter(channel);
-    return status == ERROR_SUCCESS || status == ERROR_ALREADY_EXISTS;
-}
-
 void runDirectCases() {
     std::printf("-- the module's table, called directly\n");
     HMODULE module = LoadLibraryW(L"netportui.dll");
-    check(module != nullptr, "netportui.dll loads from the system directory");
     using Initialize = PMONITORUI(WINAPI*)();
     // FARPROC takes no arguments; the cast goes through void* as GetProcAddress's
     // callers must.
@@ -662,36 +560,44 @@ void runDirectCases() {
                                          GetProcAddress(module, "InitializePrintMonitorUI")))
                                    : nullptr;
     const PMONITORUI ui = initialize ? initialize() : nullptr;
-    check(ui != nullptr, "InitializePrintMonitorUI returns the table");
+    check(ui != nullptr, "netportui.dll loads from the system directory and gives its table");
     if (!ui) {
         return;
     }
     expect("dwMonitorUISize", ui->dwMonitorUISize, sizeof(MONITORUI));
-    check(addLocalPort(), "\"Local Port\" has the port " + narrow(kLocalPort));
-    const DirectCase cases[] = {
+    // A port of Wine's own "Local Port" monitor, added past the module.
+    HANDLE channel = openChannel(L",XcvMonitor Local Port");
+    const DWORD added = channel ? command(channel, L"AddPort", kLocalPort) : ERROR_INVALID_HANDLE;
+    ClosePrinter(channel);
+    check(added == ERROR_SUCCESS || added == ERROR_ALREADY_EXISTS,
+          "\"Local Port\" has the port " + narrow(kLocalPort));
+
+    const struct {
+        const char* title;
+        std::function<BOOL()> call;
+        BOOL result;
+        DWORD error;
+    } cases[] = {
         {"AddPortUI on an unknown monitor",
-         [](const MONITORUI& t) {
-             return t.pfnAddPortUI(nullptr, nullptr, L"NetPortUI No Such Monitor", nullptr);
-         },
+         [ui] { return ui->pfnAddPortUI(nullptr, nullptr, L"NetPortUI No Such Monitor", nullptr); },
          FALSE, ERROR_UNKNOWN_PORT},
         {"AddPortUI on an unknown server",
-         [](const MONITORUI& t) {
-             return t.pfnAddPortUI(L"\\\\NETPORTUI-NO-SUCH-HOST", nullptr, kMonitor, nullptr);
+         [ui] {
+             return ui->pfnAddPortUI(L"\\\\NETPORTUI-NO-SUCH-HOST", nullptr, kMonitor, nullptr);
          },
          FALSE, ERROR_INVALID_PRINTER_NAME},
         {"ConfigurePortUI on a port of \"Local Port\", which refuses GetProperties",
-         [](const MONITORUI& t) { return t.pfnConfigurePortUI(nullptr, nullptr, kLocalPort); },
-         FALSE, ERROR_INVALID_PARAMETER},
+         [ui] { return ui->pfnConfigurePortUI(nullptr, nullptr, kLocalPort); }, FALSE,
+         ERROR_INVALID_PARAMETER},
         {"DeletePortUI on that port",
-         [](const MONITORUI& t) { return t.pfnDeletePortUI(nullptr, nullptr, kLocalPort); }, TRUE,
-         0},
-        {"DeletePortUI on a port nobody has",
-         [](const MONITORUI& t) { return t.pfnDeletePortUI(nullptr, nullptr, kLocalPort); }, FALSE,
+         [ui] { return ui->pfnDeletePortUI(nullptr, nullptr, kLocalPort); }, TRUE, 0},
+        {"DeletePortUI on it again",
+         [ui] { return ui->pfnDeletePortUI(nullptr, nullptr, kLocalPort); }, FALSE,
          ERROR_UNKNOWN_PORT},
     };
-    for (const DirectCase& c : cases) {
+    for (const auto& c : cases) {
         SetLastError(0xfeed);
-        const BOOL result = c.call(*ui);
+        const BOOL result = c.call();
         const DWORD error = GetLastError();
         expect(c.title, result, c.result);
         if (!c.result) {
@@ -701,19 +607,17 @@ void runDirectCases() {
     FreeLibrary(module);
 }
 
-// ---- Set-up ------------------------------------------------------------------
-
 // Registers the test monitor as an installer does; its DLL lies in the system
-// directory already. Ports an interrupted run left behind are removed first.
+// directory already. Ports an interrupted run left behind go first.
 bool installMonitor() {
     RegDeleteTreeW(HKEY_LOCAL_MACHINE, L"System\\CurrentControlSet\\Control\\Print\\Monitors\\"
                                        L"VARDENO Port Monitor\\Ports");
     DeleteMonitorW(nullptr, nullptr, const_cast<LPWSTR>(kMonitor));
     MONITOR_INFO_2W info = {const_cast<LPWSTR>(kMonitor), const_cast<LPWSTR>(L"Windows x64"),
-                            const_cast<LPWSTR>(kMonitorDll)};
+                            const_cast<LPWSTR>(L"netport_testmon.dll")};
     const BOOL added = AddMonitorW(nullptr, 2, reinterpret_cast<LPBYTE>(&info));
-    check(added, "AddMonitorW registers \"VARDENO Port Monitor\" (" + narrow(kMonitorDll) + ")" +
-                     (added ? "" : ": error " + std::to_string(GetLastError())));
+    check(added, "AddMonitorW registers \"VARDENO Port Monitor\"" +
+                     (added ? std::string() : ": error " + std::to_string(GetLastError())));
     return added;
 }
 
@@ -733,8 +637,11 @@ int main(int argc, char** argv) {
     Gdiplus::GdiplusStartupInput gdiplus;
     ULONG_PTR gdiplusToken = 0;
     Gdiplus::GdiplusStartup(&gdiplusToken, &gdiplus, nullptr);
-
+    // The Windows style animates its check boxes; under Wine the animation
+    // never ends and a box keeps showing its old state. "Show animations in
+    // Windows" off, as a user may set it, draws them at once.
     SystemParametersInfoW(SPI_SETCLIENTAREAANIMATION, 0, reinterpret_cast<PVOID>(FALSE), 0);
+
     if (journal && installMonitor()) {
         const std::vector<Scenario> all = scenarios();
         // The first scenario meets a process that has never loaded the module.

@@ -1,8 +1,7 @@
 // What the test port monitor (testmonitor.cpp) tells the chain test
 // (chain_test.cpp) about the calls that reached it: how many transaction
-// channels were opened and closed, and every command with its input and the
-// status it answered. The journal is a named shared memory section that the
-// test creates before the first call; the spooler loads and unloads the
+// channels were opened and closed, and every command with its input. The journal is a named shared
+// memory section that the test creates before the first call; the spooler loads and unloads the
 // monitor as it pleases, and the section outlives each load.
 #pragma once
 
@@ -12,9 +11,7 @@ inline constexpr wchar_t kJournalName[] = L"Local\\netportui-monitor-journal";
 
 struct JournalEntry {
     WCHAR command[24];
-    WCHAR object[96]; // the channel's object: the monitor or port name
     WCHAR input[400]; // the input text, cut to fit
-    DWORD status;
 };
 
 struct MonitorJournal {

