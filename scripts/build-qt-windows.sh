@@ -8,6 +8,7 @@
 # The source and the build tree are kept beside PREFIX (in PREFIX.work) until
 # the build succeeds, so that an interrupted build goes on where it stopped.
 # scripts/qt-windows.sh calls this when no archive of Qt for Windows is at hand.
+# It installs the packages this build needs itself (scripts/packages.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -27,30 +28,12 @@ say() {
     echo "=== $(date '+%H:%M:%S') $*"
 }
 
-as_root() {
-    if [ "$(id -u)" -eq 0 ]; then
-        "$@"
-    elif command -v sudo >/dev/null 2>&1; then
-        sudo "$@"
-    else
-        echo "This needs root: $*" >&2
-        exit 1
-    fi
-}
-
+# shellcheck source=scripts/packages.sh
+source scripts/packages.sh
 # Compilers, Debian's Qt as host tools, and what fetching and patching the
 # source takes.
-packages=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-          cmake ninja-build perl dpkg-dev patch xz-utils qt6-base-dev qt6-base-dev-tools)
-missing=()
-for p in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-    say "installing ${missing[*]}"
-    as_root apt-get update -qq
-    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-upgrade "${missing[@]}"
-fi
+install_packages g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 \
+    cmake ninja-build perl dpkg-dev patch xz-utils qt6-base-dev qt6-base-dev-tools
 
 say "Building Qt $version for Windows into $prefix."
 say "This takes about 30 minutes on two cores (about 1000 compile steps); it is done once."

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Sets up and builds, then runs the main job: with a display it opens the
-# add-port wizard; without one it runs the tour, which adds, configures and
-# deletes ports through the real windows and saves a picture of each window.
+# Sets up and builds (scripts/setup.sh: only the packages the main job needs),
+# then runs the main job: with a display it opens the add-port wizard; without
+# one it runs the tour, which adds, configures and deletes ports through the
+# real windows and saves a picture of each window.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh build

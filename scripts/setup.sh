@@ -1,36 +1,26 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the project needs (when missing), then
-# configures and builds it into the directory given (default: build).
+# setup.sh [BUILD_DIR] [CMAKE_ARGS...]: installs the Debian packages the build
+# and the main job need (when missing), then configures and builds the project
+# into BUILD_DIR (default: build), passing CMAKE_ARGS to the configure step.
+#
+# Only what the main job needs: compilers, Qt 6 with its tools, SQLite, XCB and
+# one font. What the tests add beyond that (MinGW-w64, Wine, Xvfb, CJK fonts,
+# clang) comes from scripts/setup-tests.sh, which scripts/test.sh runs first;
+# without it the build still configures and builds, and only the tests that use
+# those tools fail.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build_dir=${1:-build}
 shift || true
 
-# Build: compilers, Qt 6 and its tools, SQLite and XCB. Tests: mingw-w64 for the
-# Windows compile checks, Wine for a real Windows spooler, Xvfb for a real X
-# server, fonts that draw every language, clang for the fuzzers and sanitizers.
-packages=(cmake ninja-build g++ binutils qt6-base-dev qt6-tools-dev qt6-tools-dev-tools
-          qt6-l10n-tools libsqlite3-dev libxcb1-dev g++-mingw-w64-x86-64 wine wine64 fonts-wine
-          xz-utils xvfb xauth fonts-dejavu-core fonts-noto-cjk clang-format clang
-          libclang-rt-14-dev)
-missing=()
-for p in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-    echo "Installing: ${missing[*]}"
-    if [ "$(id -u)" -eq 0 ]; then
-        apt-get update -qq
-        DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}"
-    elif command -v sudo >/dev/null 2>&1; then
-        sudo apt-get update -qq
-        sudo DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}"
-    else
-        echo "These Debian packages are missing: ${missing[*]}" >&2
-        echo "Install them as root (apt-get install ${missing[*]}) and run this again." >&2
-        exit 1
-    fi
-fi
+# shellcheck source=scripts/packages.sh
+source scripts/packages.sh
+# Compilers and build tools; Qt 6 with moc, uic, lrelease and lupdate; SQLite for
+# the embedded port monitor; XCB, which the module links on Linux; and a font
+# for the windows and the tour's pictures.
+install_packages g++ binutils cmake ninja-build \
+    qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools \
+    libsqlite3-dev libxcb1-dev fonts-dejavu-core
 
 cmake -S . -B "$build_dir" -G Ninja "$@"
 cmake --build "$build_dir" -j"$(nproc)"

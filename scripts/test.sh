@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
 # Sets up, builds and runs every test: the suite, the suite again under the
-# sanitizers, and short runs of the fuzz targets.
+# sanitizers, and short runs of the fuzz targets. The set-up is the main job's
+# (scripts/setup.sh) plus the packages only the tests need
+# (scripts/setup-tests.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
+bash scripts/setup-tests.sh
 bash scripts/setup.sh build
 # Qt for Windows, for the module's Windows build and the tests under Wine.
 qt_windows=$(bash scripts/qt-windows.sh)
