@@ -1,5 +1,6 @@
 #include "host/commands.h"
 
+#include "host/diagnostics.h"
 #include "host/module.h"
 #include "host/storecommands.h"
 #include "host/tour.h"
@@ -21,6 +22,8 @@ int report(const char* operation, BOOL result, DWORD error, const QString& store
     noteStoreFailure(store, error);
     std::printf("%s: failed, last error %u (%s)\n", operation, static_cast<unsigned>(error),
                 qPrintable(errorMeaning(error)));
+    std::fflush(stdout);
+    diagnostics::reportCauses();
     if (error == ERROR_DEVICE_NOT_AVAILABLE) {
         std::fprintf(stderr,
                      "netport: %s opens a window, which needs a display. Run it on a "
@@ -91,6 +94,7 @@ int runCommand(const Options& options) {
         std::fprintf(stderr, "netport: %s\n", qPrintable(error));
         return 1;
     }
+    diagnostics::beginOperation();
     const std::u16string server = options.server.toStdU16String();
     PCWSTR serverName = options.hasServer ? server.c_str() : nullptr;
     if (command == QLatin1String("add")) {

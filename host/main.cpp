@@ -2,8 +2,10 @@
 // the module, asks it for its table and runs the port operations against the
 // embedded port monitor.
 #include "host/commands.h"
+#include "host/diagnostics.h"
 #include "host/module.h"
 #include "spooler/embeddedmonitor.h"
+#include "spooler/portstore.h"
 
 #include <cerrno>
 #include <csignal>
@@ -31,12 +33,37 @@ const char* const usage =
     "  --monitor NAME    the port monitor for add (default: %s)\n"
     "  --screenshots DIR tour: save a picture of every window in DIR\n"
     "  --language LANG   tour: use the catalogue monitor_LANG.qm\n"
+    "  --verbose         also write the module's and the toolkit's diagnostics to\n"
+    "                    standard error (they always go to %s)\n"
+    "  --version         show the versions of netport, the module, the store and Qt\n"
     "  --help            show this text\n";
 
 void printUsage(std::FILE* to) {
     std::fprintf(to, usage, qPrintable(spooler::defaultStoreFile()),
                  qPrintable(defaultModulePath()),
-                 qPrintable(QString::fromStdU16String(spooler::kEmbeddedMonitorName)));
+                 qPrintable(QString::fromStdU16String(spooler::kEmbeddedMonitorName)),
+                 qPrintable(diagnostics::logFile()));
+}
+
+// The versions of everything a run puts together; fails when the module that
+// would be loaded cannot be read.
+int printVersions(const QString& module) {
+    std::printf("netport %s\n", NETPORT_VERSION);
+    const QString moduleVersion = ::moduleVersion(module);
+    std::printf("module %s (%s)\n", moduleVersion.isEmpty() ? "unknown" : qPrintable(moduleVersion),
+                qPrintable(module));
+    std::printf("store schema %d\n", spooler::kSchemaVersion);
+    std::printf("Qt %s", qVersion());
+    if (std::strcmp(qVersion(), QT_VERSION_STR) != 0) {
+        std::printf(" (built with %s)", QT_VERSION_STR);
+    }
+    std::printf("\n");
+    if (moduleVersion.isEmpty()) {
+        std::fprintf(stderr, "netport: cannot read the module's version from %s\n",
+                     qPrintable(module));
+        return 1;
+    }
+    return 0;
 }
 
 // Standard output could not be written completely (a full disk, a closed
@@ -57,6 +84,8 @@ int main(int argc, char** argv) {
     std::signal(SIGXFSZ, SIG_IGN);
     std::signal(SIGPIPE, SIG_IGN);
     Options options;
+    bool verbose = false;
+    bool version = false;
     options.monitor = QString::fromStdU16String(spooler::kEmbeddedMonitorName);
     const char* const valued[] = {"--store",   "--module",      "--server",
                                   "--monitor", "--screenshots", "--language"};
@@ -67,6 +96,14 @@ int main(int argc, char** argv) {
         if (std::strcmp(arg, "--help") == 0 || std::strcmp(arg, "-h") == 0) {
             printUsage(stdout);
             return 0;
+        }
+        if (std::strcmp(arg, "--verbose") == 0) {
+            verbose = true;
+            continue;
+        }
+        if (std::strcmp(arg, "--version") == 0) {
+            version = true;
+            continue;
         }
         bool matched = false;
         for (size_t k = 0; k < sizeof valued / sizeof valued[0]; ++k) {
@@ -97,10 +134,19 @@ int main(int argc, char** argv) {
             options.arguments << QString::fromLocal8Bit(arg);
         }
     }
+    if (version) {
+        return finishOutput(
+            printVersions(options.module.isEmpty() ? defaultModulePath() : options.module));
+    }
     if (options.command.isEmpty()) {
         std::fprintf(stderr, "netport: no command given\n\n");
         printUsage(stderr);
         return 2;
     }
+    QStringList run{QStringLiteral("netport")};
+    for (int i = 1; i < argc; ++i) {
+        run << QString::fromLocal8Bit(argv[i]);
+    }
+    diagnostics::start(verbose, run.join(QLatin1Char(' ')));
     return finishOutput(runCommand(options));
 }

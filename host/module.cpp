@@ -94,3 +94,20 @@ QString defaultModulePath() {
     return QDir::cleanPath(dir +
                            QStringLiteral("/" NETPORT_INSTALLED_MODULE_DIR "/libnetportui.so"));
 }
+
+QString moduleVersion(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return QString();
+    }
+    // The module names its version in a text of its own ("@(#)netportui 4.2.2").
+    const QByteArray marker = "@(#)netportui ";
+    const QByteArray bytes = file.readAll();
+    const qsizetype at = bytes.indexOf(marker);
+    if (at < 0) {
+        return QString();
+    }
+    const qsizetype from = at + marker.size();
+    const qsizetype end = bytes.indexOf('\0', from);
+    return QString::fromLatin1(bytes.mid(from, (end < 0 ? bytes.size() : end) - from));
+}

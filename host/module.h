@@ -17,5 +17,9 @@ QString defaultModulePath();
 // the rest of the process, as the spooler keeps it.
 PMONITORUI loadModule(const QString& path, QString& error);
 
+// The version the module file names in itself, or empty when the file cannot
+// be read or names none.
+QString moduleVersion(const QString& path);
+
 // The text that names a Win32 error code.
 QString errorMeaning(DWORD error);

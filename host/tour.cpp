@@ -3,6 +3,7 @@
 // page, and the tour saves a picture of each window.
 #include "host/tour.h"
 
+#include "host/diagnostics.h"
 #include "host/driver.h"
 #include "host/module.h"
 #include "host/options.h"
@@ -283,6 +284,7 @@ int runTour(const Options& options, const QString& modulePath) {
             std::printf("    - %s\n", qPrintable(what));
             std::fflush(stdout);
         });
+        diagnostics::beginOperation();
         SetLastError(0);
         const BOOL result = op.call();
         const DWORD lastError = GetLastError();
@@ -316,6 +318,8 @@ int runTour(const Options& options, const QString& modulePath) {
             }
         }
         if (!problem.isEmpty()) {
+            std::fflush(stdout);
+            diagnostics::reportCauses();
             std::fprintf(stderr, "netport: tour stopped at \"%s\": %s\n", qPrintable(op.title),
                          qPrintable(problem));
             return 1;

@@ -21,6 +21,7 @@ std::atomic<long> blocksInUse{0};
 std::mutex outputMutex;
 bool capturing = false;
 std::string captured;
+win32::DebugListener debugListener = nullptr;
 
 std::mutex directoryMutex;
 std::string systemDirectoryOverride;
@@ -188,6 +189,8 @@ void WINAPI OutputDebugStringW(LPCWSTR lpOutputString) {
     std::lock_guard<std::mutex> lock(outputMutex);
     if (capturing) {
         captured += text;
+    } else if (debugListener) {
+        debugListener(text);
     } else {
         std::fwrite(text.data(), 1, text.size(), stderr);
         std::fflush(stderr);
@@ -252,6 +255,11 @@ std::string endDebugCapture() {
     std::string out;
     out.swap(captured);
     return out;
+}
+
+void setDebugListener(DebugListener listener) {
+    std::lock_guard<std::mutex> lock(outputMutex);
+    debugListener = listener;
 }
 
 void setSystemDirectory(const std::string& directory) {

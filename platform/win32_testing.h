@@ -23,6 +23,13 @@ NETPORT_WIN32_API void beginDebugCapture();
 // Ends the capture and returns everything written since it began.
 NETPORT_WIN32_API std::string endDebugCapture();
 
+// Hands every OutputDebugStringW text (UTF-8) to the listener instead of
+// standard error, as a debugger would receive it; null restores standard
+// error. A capture takes precedence. The listener is called with the output
+// serialised, from whichever thread wrote the text.
+using DebugListener = void (*)(const std::string& text);
+NETPORT_WIN32_API void setDebugListener(DebugListener listener);
+
 // Makes GetSystemDirectoryW answer this directory (UTF-8 path). An empty text
 // restores the default: the directory of the module that calls it.
 NETPORT_WIN32_API void setSystemDirectory(const std::string& directory);

@@ -24,7 +24,6 @@ namespace {
 
 // The header fields that make a SQLite file a port store ("NPST").
 constexpr int kApplicationId = 0x4e505354;
-constexpr int kSchemaVersion = 1;
 constexpr int kDefaultBusyTimeoutMs = 5000;
 
 // The whole schema; created in the transaction of the store's first change.

@@ -32,6 +32,9 @@
 
 namespace spooler {
 
+// The version of the store's schema, kept in the file's header (user_version).
+constexpr int kSchemaVersion = 1;
+
 // The time out of a monitor whose time out was never set, in minutes.
 constexpr int kDefaultTimeout = 5;
 

@@ -50,6 +50,7 @@ check_runpaths(${PREFIX})
 
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK})
+set(ENV{XDG_STATE_HOME} ${WORK}/state)
 get_filename_component(planted_name ${PLANTED} NAME)
 file(COPY_FILE ${PLANTED} ${WORK}/${planted_name})
 set(mark ${WORK}/planted-library-was-loaded)

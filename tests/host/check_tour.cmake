@@ -1,6 +1,8 @@
-# Runs `netport tour` as a person would start it and checks what it printed,
-# its exit code and that every picture was saved.
-# -DNETPORT=... [-DPICTURES=...] [-DLANGUAGES=de[,fr...]] [-DPLATFORM=xcb: the
+# Runs `netport tour` as a person would start it and checks what it printed
+# (the story on standard output, nothing on standard error: the module's and
+# the toolkit's lines go to the log), its exit code and that every picture was
+# saved.
+# -DNETPORT=... -DSTATE=the log's XDG_STATE_HOME [-DPICTURES=...] [-DLANGUAGES=de[,fr...]] [-DPLATFORM=xcb: the
 # platform the windows must have been shown on]
 # With several languages the tour runs once in each; pictures are taken only
 # when PICTURES is given.
@@ -13,11 +15,20 @@ function(run_tour language)
     if(language)
         list(APPEND args --language ${language})
     endif()
+    file(REMOVE_RECURSE ${STATE})
+    set(ENV{XDG_STATE_HOME} ${STATE})
     execute_process(COMMAND ${NETPORT} ${args}
         OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE rc TIMEOUT 240)
+    list(JOIN args " " shown)
     if(NOT rc EQUAL 0)
-        list(JOIN args " " shown)
         message(FATAL_ERROR "netport ${shown} exited with ${rc}\n${out}\n${err}")
+    endif()
+    if(NOT err STREQUAL "")
+        message(FATAL_ERROR "netport ${shown} wrote to standard error:\n${err}")
+    endif()
+    file(READ ${STATE}/netport/netport.log log)
+    if(NOT log MATCHES " netport ${shown}\n.* MLAddPorts\n")
+        message(FATAL_ERROR "the module's lines are not in the log of netport ${shown}:\n${log}")
     endif()
     set(expected
         "AddPort \"192.168.1.20:9100;PROT=SOCKET;MONITORING=ON;COMMUNITY=tulvex;\" -> status 0"
@@ -55,10 +66,10 @@ function(run_tour language)
         endforeach()
     endif()
     if(language)
-        string(FIND "${err}" "translator file loaded (" loaded)
-        string(FIND "${err}" "monitor_${language}.qm)" named)
+        string(FIND "${log}" "translator file loaded (" loaded)
+        string(FIND "${log}" "monitor_${language}.qm)" named)
         if(loaded EQUAL -1 OR named EQUAL -1)
-            message(FATAL_ERROR "the module did not load monitor_${language}.qm\n${err}")
+            message(FATAL_ERROR "the module did not load monitor_${language}.qm\n${log}")
         endif()
     endif()
 endfunction()

@@ -1,6 +1,7 @@
 // netport as a real process: it loads the shipped module at run time, as the
 // spooler does, and runs the operations against the embedded port monitor.
 #include "spooler/embeddedmonitor.h"
+#include "spooler/portstore.h"
 #include "spooler/storetesting.h"
 
 #include <QProcess>
@@ -37,6 +38,22 @@ Run netport(const QStringList& arguments,
     return runProgram(QStringLiteral(NETPORT_PATH), arguments, environment);
 }
 
+// The environment of a session without a display: X on a display that does
+// not exist.
+QProcessEnvironment withoutDisplay() {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"QT_QPA_PLATFORM", "XDG_SESSION_TYPE", "WAYLAND_DISPLAY"}) {
+        environment.remove(QLatin1String(name));
+    }
+    environment.insert(QStringLiteral("DISPLAY"), QStringLiteral(":4299"));
+    return environment;
+}
+
+QString readText(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
 // Adds a port to the store the way the port monitor's own command does.
 void addPort(const QString& store, const std::u16string& settings) {
     spooler::EmbeddedPortMonitor monitor(store);
@@ -52,7 +69,14 @@ void addPort(const QString& store, const std::u16string& settings) {
 
 class NetportTest : public QObject {
     Q_OBJECT
+    // Where the programs started by the tests keep their logs.
+    QTemporaryDir state;
 private slots:
+    void initTestCase() {
+        QVERIFY(state.isValid());
+        qputenv("XDG_STATE_HOME", QFile::encodeName(state.path()));
+    }
+
     void deletesAPortThroughTheModule() {
         QTemporaryDir dir;
         const QString store = dir.filePath(QStringLiteral("ports.db"));
@@ -137,11 +161,7 @@ private slots:
         addPort(store, u"10.0.0.5:9100;PROT=SOCKET;MONITORING=ON;COMMUNITY=tulvex;");
         QProcessEnvironment bogus = QProcessEnvironment::systemEnvironment();
         bogus.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("nosuchplatform"));
-        QProcessEnvironment nowhere = QProcessEnvironment::systemEnvironment();
-        nowhere.remove(QStringLiteral("QT_QPA_PLATFORM"));
-        nowhere.remove(QStringLiteral("XDG_SESSION_TYPE"));
-        nowhere.remove(QStringLiteral("WAYLAND_DISPLAY"));
-        nowhere.insert(QStringLiteral("DISPLAY"), QStringLiteral(":4299"));
+        const QProcessEnvironment nowhere = withoutDisplay();
         const struct {
             QProcessEnvironment environment;
             QString error;
@@ -169,6 +189,75 @@ private slots:
                                  QStringLiteral("10.0.0.5:9100")},
                                 bogus);
         QCOMPARE(del.exitCode, 0);
+    }
+
+    // The terminal shows what happened: the module's trace goes to the log,
+    // and to standard error only with --verbose; a failure shows its cause.
+    void diagnosticsGoToTheLog() {
+        QTemporaryDir dir;
+        const QString store = dir.filePath(QStringLiteral("ports.db"));
+        addPort(store, u"10.0.0.5:9100;PROT=SOCKET;MONITORING=ON;COMMUNITY=tulvex;");
+        QProcessEnvironment environment = withoutDisplay();
+        environment.insert(QStringLiteral("XDG_STATE_HOME"), dir.filePath(QStringLiteral("state")));
+        const QString log = dir.filePath(QStringLiteral("state/netport/netport.log"));
+        const QStringList add = {QStringLiteral("--store"), store, QStringLiteral("add")};
+        const QString cause = QStringLiteral("cannot open the display for (");
+
+        const Run quiet = netport(add, environment);
+        QCOMPARE(quiet.exitCode, 1);
+        QVERIFY2(quiet.err.startsWith(QStringLiteral("netport: ") + cause), qPrintable(quiet.err));
+        QCOMPARE(quiet.err.count(QLatin1Char('\n')), 3); // the cause and the display hint
+        QString logged = readText(log);
+        QVERIFY2(logged.contains(QStringLiteral(" netport --store %1 add\n").arg(store)),
+                 qPrintable(logged));
+        QVERIFY(logged.contains(QStringLiteral(" AddPorUI\n")) && logged.contains(cause));
+
+        const Run loud = netport(QStringList{QStringLiteral("--verbose")} + add, environment);
+        QVERIFY2(loud.err.startsWith(QStringLiteral("AddPorUI\n")), qPrintable(loud.err));
+        QCOMPARE(loud.err.count(cause), 1);
+
+        const Run removed = netport({QStringLiteral("--store"), store, QStringLiteral("delete"),
+                                     QStringLiteral("10.0.0.5:9100")},
+                                    environment);
+        QCOMPARE(removed.exitCode, 0);
+        QCOMPARE(removed.err, QString());
+        QVERIFY(readText(log).count(QStringLiteral(" AddPorUI\n")) == 2);
+
+        // A full log is kept as netport.log.1 and started afresh.
+        {
+            QFile full(log);
+            QVERIFY(full.open(QIODevice::Append));
+            full.write(QByteArray(1024 * 1024, 'x'));
+        }
+        QCOMPARE(netport(add, environment).exitCode, 1);
+        QVERIFY(QFileInfo(log + QStringLiteral(".1")).size() > 1024 * 1024);
+        logged = readText(log);
+        QVERIFY(logged.size() < 4096 && logged.contains(cause));
+
+        // A log that cannot be written is said once, and the command still runs.
+        environment.insert(QStringLiteral("XDG_STATE_HOME"), store);
+        const Run unlogged = netport(add, environment);
+        QVERIFY2(unlogged.out.contains(QStringLiteral("last error 4319")),
+                 qPrintable(unlogged.out));
+        QCOMPARE(unlogged.err.count(QStringLiteral("netport: cannot write the log ")), 1);
+        QVERIFY(unlogged.err.contains(cause));
+    }
+
+    void versionsNamed() {
+        const Run run = netport({QStringLiteral("--version")});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.out, QStringLiteral("netport %1\nmodule %1 (%2)\nstore schema %3\nQt %4\n")
+                              .arg(QStringLiteral(PROJECT_VERSION), QStringLiteral(MODULE_PATH))
+                              .arg(spooler::kSchemaVersion)
+                              .arg(QLatin1String(qVersion())));
+        QTemporaryDir dir;
+        const Run missing =
+            netport({QStringLiteral("--module"), dir.filePath(QStringLiteral("missing.so")),
+                     QStringLiteral("--version")});
+        QCOMPARE(missing.exitCode, 1);
+        QVERIFY(missing.out.contains(QStringLiteral("module unknown (")));
+        QVERIFY(
+            missing.err.startsWith(QStringLiteral("netport: cannot read the module's version")));
     }
 
     void storeFailuresReported_data() {
