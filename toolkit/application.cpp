@@ -8,10 +8,12 @@
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QLibrary>
+#include <QMutex>
 #include <QPluginLoader>
 #include <QPointer>
 #include <QTranslator>
 
+#include <set>
 #include <vector>
 
 namespace {
@@ -48,7 +50,7 @@ QString systemDirectory() {
 // Whether a platform plugin with that key can be found where the toolkit looks
 // for it, and loaded. The key is matched as the toolkit matches it, ignoring
 // case; the plugin stays loaded for the toolkit to use.
-bool platformPluginLoads(const QString& key) {
+bool searchPlatformPlugin(const QString& key) {
     const auto offers = [&key](const QJsonObject& metaData) {
         if (!metaData.value(QStringLiteral("IID"))
                  .toString()
@@ -100,6 +102,26 @@ bool platformPluginLoads(const QString& key) {
         }
     }
     return false;
+}
+
+// The platform keys (case folded) whose plugin was found and loaded. A loaded
+// plugin stays loaded for the life of the process, so the answer for its key
+// cannot change; a key not found is searched again every time, since its plugin
+// may be installed meanwhile. Operations may come from different threads.
+QMutex pluginSearchMutex;
+std::set<QString> loadedPlatformKeys;
+
+bool platformPluginLoads(const QString& key) {
+    const QString folded = key.toCaseFolded();
+    QMutexLocker lock(&pluginSearchMutex);
+    if (loadedPlatformKeys.count(folded) != 0) {
+        return true;
+    }
+    if (!searchPlatformPlugin(key)) {
+        return false;
+    }
+    loadedPlatformKeys.insert(folded);
+    return true;
 }
 
 // Whether the toolkit can start on one of the platforms it would try: the

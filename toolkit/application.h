@@ -11,6 +11,9 @@ class QTranslator;
 // (ERROR_NOT_SUPPORTED). Without one, the toolkit must find and load a platform
 // plugin (else ERROR_MOD_NOT_FOUND) that reaches its display (else
 // ERROR_DEVICE_NOT_AVAILABLE): the toolkit would end the process otherwise.
+// A plugin found and loaded is not searched for again in this process; a
+// search that failed is made again next time, and the display is checked every
+// time. Safe to call from several threads.
 DWORD applicationStartError();
 
 // Ensures that a toolkit application exists and counts one more user. The

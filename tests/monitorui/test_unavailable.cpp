@@ -7,6 +7,8 @@
 #include "spooler/scriptablemonitor.h"
 #include "toolkit/application.h"
 
+#include <QLibraryInfo>
+#include <QScopeGuard>
 #include <QtTest>
 
 using spooler::ScriptableMonitor;
@@ -16,11 +18,18 @@ namespace {
 const char16_t* const kMonitor = u"Test Monitor";
 const char16_t* const kPort = u"10.0.0.5:9100";
 
+// The socket of an X display.
+QString displaySocket(const QByteArray& display) {
+    return QStringLiteral("/tmp/.X11-unix/X") + QString::fromLatin1(display.mid(1));
+}
+
 // An X display number that nothing serves.
 QByteArray unusedDisplay() {
     for (int n = 4242; n < 4342; ++n) {
-        if (!QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(n))) {
-            return ":" + QByteArray::number(n);
+        const QByteArray display = ":" + QByteArray::number(n);
+        if (!QFile::exists(displaySocket(display)) &&
+            !QFile::exists(QStringLiteral("/tmp/.X%1-lock").arg(n))) {
+            return display;
         }
     }
     return ":4242";
@@ -116,6 +125,61 @@ private slots:
         windowsRefused(ERROR_DEVICE_NOT_AVAILABLE, QStringLiteral("cannot open the display"));
         qputenv("DISPLAY", display);
         qputenv("QT_QPA_PLATFORM", "offscreen");
+        wizardComesUp();
+    }
+
+    // A failed start check is not kept: the next operation tries afresh, and
+    // finds the plugin installed meanwhile.
+    void pluginInstalledLater() {
+        const QString plugin = QLibraryInfo::path(QLibraryInfo::PluginsPath) +
+                               QStringLiteral("/platforms/libqminimal.so");
+        QVERIFY2(QFile::exists(plugin), qPrintable(plugin));
+        QTemporaryDir folder;
+        const QStringList libraryPaths = QCoreApplication::libraryPaths();
+        const auto restore = qScopeGuard([&libraryPaths] {
+            qunsetenv("QT_QPA_PLATFORM_PLUGIN_PATH");
+            QCoreApplication::setLibraryPaths(libraryPaths);
+        });
+        // The empty folder is the only place searched.
+        QCoreApplication::setLibraryPaths({});
+        qputenv("QT_QPA_PLATFORM_PLUGIN_PATH", QFile::encodeName(folder.path()));
+        qputenv("QT_QPA_PLATFORM", "minimal");
+        windowsRefused(ERROR_MOD_NOT_FOUND, QStringLiteral("no platform plugin for (minimal)"));
+        QVERIFY(QFile::link(plugin, folder.filePath(QStringLiteral("libqminimal.so"))));
+        wizardComesUp();
+    }
+
+    // A display that could not be reached is tried again by the next
+    // operation: an X server started meanwhile on it carries the wizard. It
+    // starts an X server of its own, so it runs as a test of its own
+    // (monitorui_unavailable_xvfb).
+    void displayThatComesBack() {
+        if (!qEnvironmentVariableIsSet("NETPORT_TEST_START_XVFB")) {
+            QSKIP("starts an X server: run by monitorui_unavailable_xvfb");
+        }
+        const QString xvfb = QStandardPaths::findExecutable(QStringLiteral("Xvfb"));
+        QVERIFY2(!xvfb.isEmpty(), "Xvfb is not installed: install the Debian package xvfb");
+        const QByteArray savedDisplay = qgetenv("DISPLAY");
+        const QByteArray display = unusedDisplay();
+        qputenv("DISPLAY", display);
+        qputenv("QT_QPA_PLATFORM", "xcb");
+        windowsRefused(ERROR_DEVICE_NOT_AVAILABLE,
+                       QStringLiteral("cannot open the display for (xcb)"));
+
+        QProcess server;
+        server.setProcessChannelMode(QProcess::ForwardedChannels);
+        server.start(xvfb,
+                     {QString::fromLatin1(display), QStringLiteral("-nolisten"),
+                      QStringLiteral("tcp"), QStringLiteral("-noreset"), QStringLiteral("-screen"),
+                      QStringLiteral("0"), QStringLiteral("1024x768x24")});
+        const auto stop = qScopeGuard([&server, &savedDisplay] {
+            server.terminate();
+            server.waitForFinished();
+            qputenv("DISPLAY", savedDisplay);
+        });
+        QVERIFY(server.waitForStarted());
+        // A client that connects once the socket is there waits for the server.
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(displaySocket(display)), 10000);
         wizardComesUp();
     }
 };
