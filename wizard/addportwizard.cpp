@@ -47,37 +47,60 @@ AddPortWizard::AddPortWizard(QWidget* parent, const char* name)
 #else
     activateWindow();
 #endif
-    setWindowTitle(QObject::tr("VARDENO TCP/IP Port Configuration") +
-                   QStringLiteral(" (4_2.2)")
-                       .replace(QRegularExpression(QStringLiteral("_")), QStringLiteral(".")));
+    setWindowTitle(QObject::tr("VARDENO TCP/IP Port Configuration") + QStringLiteral(" (4.2.2)"));
 
     selectPage = new SelectWidget();
     insertPage(selectPage, QStringLiteral("selectPage"), 0);
     setNextEnabled(selectPage, true);
 
-    socketPage = new AddSocketPortWidget();
-    httpPage = new AddHTTPPortWidget();
-
     infoPage = new InfoWidget(1);
     // With one page in the list this appends: selection page, info page.
     insertPage(infoPage, QStringLiteral("infoPage"), 2);
+}
 
-    proxyPage = new ProxyWidget();
-    snmpPage = new SnmpWidget();
+AddSocketPortWidget* AddPortWizard::socket() const {
+    if (!socketPage) {
+        auto* self = const_cast<AddPortWizard*>(this);
+        socketPage = new AddSocketPortWidget();
+        connect(socketPage->hostname, &QLineEdit::textChanged, self,
+                &AddPortWizard::hostnameChangedSocket);
+        connect(socketPage->port, &QLineEdit::textChanged, self, &AddPortWizard::portChangedSocket);
+        refuseSettingsSeparators(socketPage->hostname);
+    }
+    return socketPage;
+}
 
-    connect(socketPage->hostname, &QLineEdit::textChanged, this,
-            &AddPortWizard::hostnameChangedSocket);
-    connect(socketPage->port, &QLineEdit::textChanged, this, &AddPortWizard::portChangedSocket);
-    connect(httpPage->hostname, &QLineEdit::textChanged, this, &AddPortWizard::hostnameChangedHTTP);
-    connect(proxyPage->proxyCB, &QCheckBox::toggled, this, &AddPortWizard::proxyCBToggled);
-    connect(proxyPage->proxyname, &QLineEdit::textChanged, this,
-            &AddPortWizard::proxyNameOrPortChanged);
-    connect(proxyPage->port, &QLineEdit::textChanged, this, &AddPortWizard::proxyNameOrPortChanged);
+AddHTTPPortWidget* AddPortWizard::http() const {
+    if (!httpPage) {
+        auto* self = const_cast<AddPortWizard*>(this);
+        httpPage = new AddHTTPPortWidget();
+        connect(httpPage->hostname, &QLineEdit::textChanged, self,
+                &AddPortWizard::hostnameChangedHTTP);
+        refuseSettingsSeparators(httpPage->hostname);
+    }
+    return httpPage;
+}
 
-    refuseSettingsSeparators(socketPage->hostname);
-    refuseSettingsSeparators(httpPage->hostname);
-    refuseSettingsSeparators(proxyPage->proxyname);
-    refuseSettingsSeparators(snmpPage->communityLE);
+ProxyWidget* AddPortWizard::proxy() const {
+    if (!proxyPage) {
+        auto* self = const_cast<AddPortWizard*>(this);
+        proxyPage = new ProxyWidget();
+        connect(proxyPage->proxyCB, &QCheckBox::toggled, self, &AddPortWizard::proxyCBToggled);
+        connect(proxyPage->proxyname, &QLineEdit::textChanged, self,
+                &AddPortWizard::proxyNameOrPortChanged);
+        connect(proxyPage->port, &QLineEdit::textChanged, self,
+                &AddPortWizard::proxyNameOrPortChanged);
+        refuseSettingsSeparators(proxyPage->proxyname);
+    }
+    return proxyPage;
+}
+
+SnmpWidget* AddPortWizard::snmp() const {
+    if (!snmpPage) {
+        snmpPage = new SnmpWidget();
+        refuseSettingsSeparators(snmpPage->communityLE);
+    }
+    return snmpPage;
 }
 
 AddPortWizard::~AddPortWizard() {
@@ -97,10 +120,10 @@ QString AddPortWizard::hostAddress() const {
     QString host;
     switch (protocol()) {
     case 1:
-        host = socketPage->hostname->text();
+        host = socket()->hostname->text();
         break;
     case 2:
-        host = httpPage->hostname->text();
+        host = http()->hostname->text();
         break;
     default:
         break;
@@ -110,7 +133,7 @@ QString AddPortWizard::hostAddress() const {
 
 quint16 AddPortWizard::tcpPort() const {
     bool ok = false;
-    const quint16 port = socketPage->port->text().toUShort(&ok, 10);
+    const quint16 port = socket()->port->text().toUShort(&ok, 10);
     return ok ? port : 0;
 }
 
@@ -119,31 +142,31 @@ QString AddPortWizard::portName() const {
 }
 
 bool AddPortWizard::isSecure() const {
-    return httpPage->isSecure();
+    return http()->isSecure();
 }
 
 QString AddPortWizard::logicalPrinter() const {
-    return httpPage->lpComboBox->currentText();
+    return http()->lpComboBox->currentText();
 }
 
 bool AddPortWizard::isProxyEnabled() const {
-    return proxyPage->proxyCB->isChecked();
+    return proxy()->proxyCB->isChecked();
 }
 
 QString AddPortWizard::proxyName() const {
-    return normalizeHostAddress(proxyPage->proxyname->text());
+    return normalizeHostAddress(proxy()->proxyname->text());
 }
 
 QString AddPortWizard::proxyPort() const {
-    return proxyPage->port->text();
+    return proxy()->port->text();
 }
 
 bool AddPortWizard::isMonitoringEnabled() const {
-    return snmpPage->snmpCB->isChecked();
+    return snmp()->snmpCB->isChecked();
 }
 
 QString AddPortWizard::community() const {
-    return defaultCommunity(snmpPage->communityLE->text());
+    return defaultCommunity(snmp()->communityLE->text());
 }
 
 void AddPortWizard::next() {
@@ -151,14 +174,14 @@ void AddPortWizard::next() {
         std::vector<std::pair<QWidget*, QString>> sequence;
         switch (protocol()) {
         case 1:
-            sequence = {{socketPage, QStringLiteral("AddSocketPortWidget")},
-                        {snmpPage, QStringLiteral("SnmpWidget")},
+            sequence = {{socket(), QStringLiteral("AddSocketPortWidget")},
+                        {snmp(), QStringLiteral("SnmpWidget")},
                         {infoPage, QStringLiteral("InfoWidget")}};
             break;
         case 2:
-            sequence = {{httpPage, QStringLiteral("AddHTTPPortWidget")},
-                        {snmpPage, QStringLiteral("SnmpWidget")},
-                        {proxyPage, QStringLiteral("ProxyWidget")},
+            sequence = {{http(), QStringLiteral("AddHTTPPortWidget")},
+                        {snmp(), QStringLiteral("SnmpWidget")},
+                        {proxy(), QStringLiteral("ProxyWidget")},
                         {infoPage, QStringLiteral("InfoWidget")}};
             break;
         default:
@@ -166,10 +189,14 @@ void AddPortWizard::next() {
         }
 
         // Take out the pages of the other method, then put every page of this
-        // one in its place; pages already in place stay as they are.
+        // one in its place; pages already in place stay as they are. Pages not
+        // built yet are in no list.
         QWidget* const pagesAfterSelection[] = {socketPage, httpPage, snmpPage, proxyPage,
                                                 infoPage};
         for (QWidget* candidate : pagesAfterSelection) {
+            if (!candidate) {
+                continue;
+            }
             const bool wanted =
                 std::any_of(sequence.begin(), sequence.end(),
                             [candidate](const auto& entry) { return entry.first == candidate; });
@@ -190,7 +217,7 @@ void AddPortWizard::next() {
 
         // A page put back into the list starts with Next enabled; the proxy page
         // may hold an incomplete proxy from an earlier pass.
-        if (indexOf(proxyPage) >= 0) {
+        if (proxyPage && indexOf(proxyPage) >= 0) {
             setNextEnabled(proxyPage, !proxyPage->proxyCB->isChecked() ||
                                           (!proxyPage->proxyname->text().isEmpty() &&
                                            !proxyPage->port->text().isEmpty()));
@@ -200,7 +227,9 @@ void AddPortWizard::next() {
 }
 
 void AddPortWizard::showPage(QWidget* page) {
-    if (page == socketPage) {
+    // The pages not built yet are null, and no page to show.
+    if (!page) {
+    } else if (page == socketPage) {
         setNextEnabled(socketPage, !socketPage->hostname->text().isEmpty() &&
                                        !socketPage->port->text().isEmpty());
     } else if (page == httpPage) {

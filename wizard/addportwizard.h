@@ -54,10 +54,18 @@ protected slots:
     void proxyNameOrPortChanged(const QString& text);
 
 private:
+    // The pages of the two methods, built when first asked for: the wizard
+    // opens on the selection page, and these join the list only once a method
+    // was chosen. An accessor asked before that answers from a fresh page.
+    AddSocketPortWidget* socket() const;
+    AddHTTPPortWidget* http() const;
+    ProxyWidget* proxy() const;
+    SnmpWidget* snmp() const;
+
     SelectWidget* selectPage;
-    AddSocketPortWidget* socketPage;
-    AddHTTPPortWidget* httpPage;
     InfoWidget* infoPage;
-    ProxyWidget* proxyPage;
-    SnmpWidget* snmpPage;
+    mutable AddSocketPortWidget* socketPage = nullptr;
+    mutable AddHTTPPortWidget* httpPage = nullptr;
+    mutable ProxyWidget* proxyPage = nullptr;
+    mutable SnmpWidget* snmpPage = nullptr;
 };
