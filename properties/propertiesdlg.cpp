@@ -54,9 +54,7 @@ PropertiesDlg::PropertiesDlg(int protocol, QWidget* parent, const char* name, bo
     // range that accept() admits can be typed.
     UIProperties::timeout->setValidator(new IntValidator(0, 60, this));
 
-    setWindowTitle(QObject::tr("VARDENO TCP/IP Port Configuration") +
-                   QStringLiteral(" (4_2.2)")
-                       .replace(QRegularExpression(QStringLiteral("_")), QStringLiteral(".")));
+    setWindowTitle(QObject::tr("VARDENO TCP/IP Port Configuration") + QStringLiteral(" (4.2.2)"));
 
     generalGB->setTitle(QObject::tr("General Configuration"));
     okButton->setText(QObject::tr("OK"));
