@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QDirIterator>
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QLibrary>
@@ -220,13 +221,31 @@ void releaseApplication() {
 
 bool loadTranslator(QTranslator& translator) {
     const QString directory = systemDirectory();
-    QDir dir(directory);
-    dir.setSorting(QDir::Name | QDir::IgnoreCase);
-    dir.setFilter(QDir::AllEntries); // files, directories and drives
-    dir.setNameFilters({QStringLiteral("monitor*.qm")});
-    const QStringList entries = dir.entryList();
-    logMessage("count(%d)", static_cast<int>(entries.size()));
-    const QString name = entries.value(0);
+    // The entries a plain listing shows (files, directories and drives; no
+    // hidden or system ones), their names matched against "monitor*.qm"
+    // ignoring case, the first by name ignoring case taken. The names are
+    // matched here: a name filter would have the directory listing build and
+    // compile a pattern for every scan, and the whole directory is read either
+    // way.
+    QString name;
+    QString nameKey;
+    int count = 0;
+    QDirIterator entries(directory, QDir::AllEntries);
+    while (entries.hasNext()) {
+        entries.next();
+        const QString entry = entries.fileName();
+        if (!entry.startsWith(QLatin1String("monitor"), Qt::CaseInsensitive) ||
+            !entry.endsWith(QLatin1String(".qm"), Qt::CaseInsensitive)) {
+            continue;
+        }
+        ++count;
+        const QString key = entry.toLower();
+        if (name.isNull() || key < nameKey) {
+            name = entry;
+            nameKey = key;
+        }
+    }
+    logMessage("count(%d)", count);
     const bool loaded = translator.load(name, directory);
     if (loaded) {
         logMessage("translator file loaded (%s/%s)", directory.toLatin1().constData(),
