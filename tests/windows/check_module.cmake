@@ -26,7 +26,7 @@ endif()
 find_program(OBJDUMP x86_64-w64-mingw32-objdump)
 find_program(COMPILER x86_64-w64-mingw32-g++-posix)
 if(NOT OBJDUMP OR NOT COMPILER)
-    fail("The MinGW-w64 compilers are missing: scripts/setup.sh installs Debian's "
+    fail("The MinGW-w64 compilers are missing: scripts/setup-tests.sh installs Debian's "
          "g++-mingw-w64-x86-64.")
 endif()
 

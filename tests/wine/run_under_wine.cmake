@@ -13,12 +13,12 @@ endfunction()
 
 if(MISSING)
     fail("${MISSING} not found: the Windows programs of the test cannot be built here. "
-         "scripts/setup.sh installs Debian's g++-mingw-w64-x86-64.")
+         "scripts/setup-tests.sh installs Debian's g++-mingw-w64-x86-64.")
 endif()
 foreach(tool WINE WINESERVER)
     if(NOT ${tool} OR NOT EXISTS "${${tool}}")
         fail("Wine cannot start: ${tool} not found (\"${${tool}}\"). "
-             "scripts/setup.sh installs Debian's wine and wine64.")
+             "scripts/setup-tests.sh installs Debian's wine and wine64.")
     endif()
 endforeach()
 if(NOT EXISTS "${PROGRAM}")
@@ -67,7 +67,7 @@ if(NOT EXISTS ${ready})
     # caption buttons show letters.
     foreach(font tahoma.ttf tahomabd.ttf marlett.ttf)
         if(NOT EXISTS /usr/share/wine/fonts/${font})
-            fail("/usr/share/wine/fonts/${font} is missing: scripts/setup.sh installs "
+            fail("/usr/share/wine/fonts/${font} is missing: scripts/setup-tests.sh installs "
                  "Debian's fonts-wine")
         endif()
         file(COPY /usr/share/wine/fonts/${font} DESTINATION ${windows}/Fonts)

@@ -14,7 +14,7 @@ fail() {
 [ $# -gt 0 ] || fail "usage: on_xvfb.sh COMMAND [ARGS...]"
 for tool in Xvfb xauth; do
     command -v "$tool" >/dev/null 2>&1 ||
-        fail "$tool is not installed: install the Debian packages xvfb and xauth (scripts/setup.sh)"
+        fail "$tool is not installed: install the Debian packages xvfb and xauth (scripts/setup-tests.sh)"
 done
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/on_xvfb.XXXXXX") || fail "cannot create a temporary directory"
