@@ -128,7 +128,19 @@ void BWizard::insertPage(QWidget* page, const QString& title, int index) {
         index = pages.size();
     }
     pages.insert(index, Page{page, title, true, true, false});
+    // The first page of the stack is made visible in it at once, which lays it
+    // out at the size it has now. While the wizard is hidden that is wasted:
+    // showing the wizard lays the page out at its real size. The page's layout
+    // is switched off for the insertion.
+    QLayout* const pageLayout = isVisible() ? nullptr : page->layout();
+    const bool deferLayout = pageLayout && pageLayout->isEnabled();
+    if (deferLayout) {
+        pageLayout->setEnabled(false);
+    }
     stack->addWidget(page);
+    if (deferLayout) {
+        pageLayout->setEnabled(true);
+    }
     connect(page, &QObject::destroyed, this, &BWizard::pageDestroyed);
     if (current) {
         // The current page may have stopped being the last one.
