@@ -1,6 +1,7 @@
 #include "properties/propertiesdlg.h"
 
 #include "forms/intvalidator.h"
+#include "forms/separatorvalidator.h"
 #include "wizard/rules.h"
 
 #include <QCheckBox>
@@ -10,8 +11,6 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QRegularExpression>
-#include <QRegularExpressionValidator>
 
 namespace {
 
@@ -64,9 +63,8 @@ PropertiesDlg::PropertiesDlg(int protocol, QWidget* parent, const char* name, bo
 
     // ";" separates the items of the settings string and "=" a key from its
     // value, so neither may be typed into a field whose text is sent in it.
-    const QRegularExpression noSeparators(QStringLiteral("[^;=]*"));
-    communityLE->setValidator(new QRegularExpressionValidator(noSeparators, this));
-    proxyname->setValidator(new QRegularExpressionValidator(noSeparators, this));
+    communityLE->setValidator(new SeparatorValidator(this));
+    proxyname->setValidator(new SeparatorValidator(this));
 
     if (protocol == kHttp) {
         port->setValidator(new IntValidator(1, 65535, this));

@@ -5,6 +5,7 @@
 #include "forms/infowidget.h"
 #include "forms/proxywidget.h"
 #include "forms/selectwidget.h"
+#include "forms/separatorvalidator.h"
 #include "forms/snmpwidget.h"
 #include "wizard/rules.h"
 
@@ -12,8 +13,6 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QRegularExpression>
-#include <QRegularExpressionValidator>
 
 #include <algorithm>
 #include <utility>
@@ -33,8 +32,7 @@ quint16 proxyLastPort = 0;
 // ";" separates the items of the port settings string and "=" a key from its
 // value, so neither may be typed into a text that ends up in it.
 void refuseSettingsSeparators(QLineEdit* field) {
-    static const QRegularExpression allowed(QStringLiteral("[^;=]*"));
-    field->setValidator(new QRegularExpressionValidator(allowed, field));
+    field->setValidator(new SeparatorValidator(field));
 }
 
 } // namespace
