@@ -71,10 +71,11 @@ QByteArray MeasuredLabel::measureKey() const {
     // Texts are stored with their lengths, so that no two sets of them read
     // alike.
     QByteArray key;
-    for (const QString& part : {text(), labelFont.key(), resolved.family(), resolved.styleName()}) {
-        const qsizetype length = part.size();
+    for (const QString& piece :
+         {text(), labelFont.key(), resolved.family(), resolved.styleName()}) {
+        const qsizetype length = piece.size();
         key.append(reinterpret_cast<const char*>(&length), sizeof length);
-        key.append(reinterpret_cast<const char*>(part.utf16()), length * 2);
+        key.append(reinterpret_cast<const char*>(piece.utf16()), length * 2);
     }
     key.append(reinterpret_cast<const char*>(settings), sizeof settings);
     key.append(reinterpret_cast<const char*>(fontMetrics), sizeof fontMetrics);
