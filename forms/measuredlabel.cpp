@@ -42,6 +42,26 @@ Measures& measuresFor(const QByteArray& key) {
     return table[key];
 }
 
+// The size kept in `slot` for the key, measured the first time it is asked
+// for. A label without a key (one showing a picture) is always measured.
+template <typename Measure>
+QSize rememberedSize(const QByteArray& key, std::optional<QSize> Measures::*slot, Measure measure) {
+    if (key.isEmpty()) {
+        return measure();
+    }
+    {
+        QMutexLocker lock(&measuresMutex);
+        const auto known = measures().constFind(key);
+        if (known != measures().constEnd() && ((*known).*slot)) {
+            return *((*known).*slot);
+        }
+    }
+    const QSize size = measure();
+    QMutexLocker lock(&measuresMutex);
+    measuresFor(key).*slot = size;
+    return size;
+}
+
 } // namespace
 
 MeasuredLabel::MeasuredLabel(QWidget* parent, Qt::WindowFlags flags) : QLabel(parent, flags) {}
@@ -85,40 +105,13 @@ QByteArray MeasuredLabel::measureKey() const {
 QSize MeasuredLabel::minimumSizeHint() const {
     // Polishing may set the font.
     ensurePolished();
-    const QByteArray key = measureKey();
-    if (key.isEmpty()) {
-        return QLabel::minimumSizeHint();
-    }
-    {
-        QMutexLocker lock(&measuresMutex);
-        const auto known = measures().constFind(key);
-        if (known != measures().constEnd() && known->minimum) {
-            return *known->minimum;
-        }
-    }
-    const QSize minimum = QLabel::minimumSizeHint();
-    QMutexLocker lock(&measuresMutex);
-    measuresFor(key).minimum = minimum;
-    return minimum;
+    return rememberedSize(measureKey(), &Measures::minimum,
+                          [this] { return QLabel::minimumSizeHint(); });
 }
 
 QSize MeasuredLabel::sizeHint() const {
     ensurePolished();
-    const QByteArray key = measureKey();
-    if (key.isEmpty()) {
-        return QLabel::sizeHint();
-    }
-    {
-        QMutexLocker lock(&measuresMutex);
-        const auto known = measures().constFind(key);
-        if (known != measures().constEnd() && known->size) {
-            return *known->size;
-        }
-    }
-    const QSize size = QLabel::sizeHint();
-    QMutexLocker lock(&measuresMutex);
-    measuresFor(key).size = size;
-    return size;
+    return rememberedSize(measureKey(), &Measures::size, [this] { return QLabel::sizeHint(); });
 }
 
 int MeasuredLabel::heightForWidth(int width) const {
