@@ -34,6 +34,15 @@ bool namesCause(const QString& line) {
            line.contains(QLatin1String(" cannot "));
 }
 
+// A line of the log: the time, the process and the text.
+QByteArray stamped(const QString& text) {
+    return QStringLiteral("%1 %2 %3\n")
+        .arg(QDateTime::currentDateTime().toString(Qt::ISODateWithMs))
+        .arg(::getpid())
+        .arg(text)
+        .toUtf8();
+}
+
 void rotate() {
     const QString name = log.fileName();
     log.close();
@@ -62,11 +71,7 @@ bool openLog() {
                      qPrintable(log.errorString()));
         return false;
     }
-    log.write(QStringLiteral("%1 %2 %3\n")
-                  .arg(QDateTime::currentDateTime().toString(Qt::ISODateWithMs))
-                  .arg(::getpid())
-                  .arg(runName)
-                  .toUtf8());
+    log.write(stamped(runName));
     return true;
 }
 
@@ -74,11 +79,7 @@ bool openLog() {
 // standard error unchanged when asked for.
 void write(const QString& line, bool toTerminal) {
     if (openLog()) {
-        log.write(QStringLiteral("%1 %2 %3\n")
-                      .arg(QDateTime::currentDateTime().toString(Qt::ISODateWithMs))
-                      .arg(::getpid())
-                      .arg(line)
-                      .toUtf8());
+        log.write(stamped(line));
         log.flush();
         if (log.size() >= kLogLimit) {
             rotate();
