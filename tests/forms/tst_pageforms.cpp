@@ -240,21 +240,36 @@ void PageFormsTest::selectForm() {
     QVERIFY(form.secureRB->isChecked());
     QVERIFY(!form.socketRB->isChecked());
 
-    // The group draws no frame and no line: outside the two buttons it shows
-    // nothing but its background.
-    const QImage image = form.ButtonGroup3->grab().toImage();
-    const QColor background = form.ButtonGroup3->palette().color(QPalette::Window);
-    QRegion buttons(form.socketRB->geometry());
-    buttons += form.secureRB->geometry();
-    int drawn = 0;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            if (!buttons.contains(QPoint(x, y)) && image.pixelColor(x, y) != background) {
-                ++drawn;
+    // The group draws no frame and no line, and keeps no room for them: its
+    // layout's margin of 11 is all that lies between its edges and the
+    // buttons, and outside the buttons it shows nothing but its background.
+    // The box must stay so when its font or title changes (a group box takes
+    // its margins from the style's frame and title again then).
+    const auto checkFrameless = [&form] {
+        QCOMPARE(form.ButtonGroup3->contentsMargins(), QMargins(0, 0, 0, 0));
+        QCOMPARE(form.socketRB->pos(), QPoint(11, 11));
+        const QImage image = form.ButtonGroup3->grab().toImage();
+        const QColor background = form.ButtonGroup3->palette().color(QPalette::Window);
+        QRegion buttons(form.socketRB->geometry());
+        buttons += form.secureRB->geometry();
+        int drawn = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                if (!buttons.contains(QPoint(x, y)) && image.pixelColor(x, y) != background) {
+                    ++drawn;
+                }
             }
         }
-    }
-    QCOMPARE(drawn, 0);
+        QCOMPARE(drawn, 0);
+    };
+    checkFrameless();
+    QFont larger = form.ButtonGroup3->font();
+    larger.setPointSize(larger.pointSize() + 6);
+    form.ButtonGroup3->setFont(larger);
+    form.ButtonGroup3->setTitle(QStringLiteral("RadioButtons"));
+    form.ButtonGroup3->setTitle(QString());
+    QCoreApplication::sendPostedEvents();
+    checkFrameless();
 }
 
 void PageFormsTest::addPortForm() {
