@@ -246,7 +246,10 @@ bool loadTranslator(QTranslator& translator) {
         }
     }
     logMessage("count(%d)", count);
-    const bool loaded = translator.load(name, directory);
+    // With no catalogue found there is nothing to load: given an empty name,
+    // the toolkit would probe the directory and take a file named ".qm", which
+    // the scan did not choose.
+    const bool loaded = !name.isEmpty() && translator.load(name, directory);
     if (loaded) {
         logMessage("translator file loaded (%s/%s)", directory.toLatin1().constData(),
                    name.toLatin1().constData());

@@ -106,6 +106,16 @@ private slots:
     }
 
     void unreadableCatalogueLeavesTextsUntranslated() {
+        // A catalogue whose name does not match is not taken, not even one
+        // named ".qm" (what the toolkit would make of an empty name).
+        copyCatalogue("catalogue_a.qm", directory.filePath(QStringLiteral(".qm")));
+        QVERIFY(capture(acquireApplication)
+                    .contains(QStringLiteral("count(0)\ncan't load translator file (%1/)\n")
+                                  .arg(directory.path())));
+        QCOMPARE(QObject::tr("Port already exists"), QStringLiteral("Port already exists"));
+        capture(releaseApplication);
+        QVERIFY(QFile::remove(directory.filePath(QStringLiteral(".qm"))));
+
         QFile broken(directory.filePath(QStringLiteral("MONITOR_x.qm")));
         QVERIFY(broken.open(QIODevice::WriteOnly));
         broken.write("not a catalogue");
