@@ -5,7 +5,9 @@
 //                 dialog is shown (toolkit application and catalogue scan
 //                 included; the port monitor answers from memory); baseline: a
 //                 bare QApplication showing an empty QDialog, and beside it the
-//                 same dialog holding a label and a button (the text floor)
+//                 same dialog holding a label and a button (the text floor);
+//                 for information, the properties dialog's generated form
+//                 alone in a bare application
 //   start check   applicationStartError() on its own, the first call of the
 //                 process and the later ones; baseline: the display check alone
 //   typing        one keystroke in the socket page's port field; baseline: one
@@ -25,6 +27,8 @@
 #include "bench/cycle.h"
 #include "bench/figures.h"
 #include "bench/storebench.h"
+
+#include "forms/uiproperties.h"
 
 #include "monitorui/entry.h"
 #include "monitorui/settings.h"
@@ -182,6 +186,29 @@ double openFloor(Bench& bench, bool text = false) {
     awaited = nullptr;
     if (!wait.shown) {
         bench.problem("the bare dialog was not shown");
+    }
+    return millisecondsBetween(start, wait.at);
+}
+
+// The properties dialog's generated form alone, in a bare application: what
+// the dialog's widgets cost the toolkit before the module adds anything.
+double openPropertiesForm(Bench& bench) {
+    Awaited wait{QStringLiteral("form"), rejectWindow};
+    awaited = &wait;
+    const Clock::time_point start = Clock::now();
+    {
+        int argc = 1;
+        char program[] = "netport-bench";
+        char* argv[] = {program, nullptr};
+        auto* app = new QApplication(argc, argv);
+        auto* form = new UIProperties(nullptr, "form", true);
+        form->exec();
+        delete form;
+        delete app;
+    }
+    awaited = nullptr;
+    if (!wait.shown) {
+        bench.problem("the properties form was not shown");
     }
     return millisecondsBetween(start, wait.at);
 }
@@ -612,13 +639,16 @@ int runBenchmarks(const Options& options) {
     std::vector<double> dialogMs;
     std::vector<double> textFloorMs;
     std::vector<double> storedDialogMs;
+    std::vector<double> formMs;
     for (int i = 0; i <= options.runs; ++i) {
         const double f = openFloor(bench);
         const double w = openWizard(bench);
         const double t = openFloor(bench, true);
         const double d = openDialog(bench);
         const double ds = openDialog(bench, true);
+        const double u = openPropertiesForm(bench);
         if (i > 0) {
+            formMs.push_back(u);
             storedDialogMs.push_back(ds);
             textFloorMs.push_back(t);
             floorMs.push_back(f);
@@ -741,6 +771,11 @@ int runBenchmarks(const Options& options) {
                 "%.1f ms | %.1f ms | %.2f | <= 1.1 x text floor | %s |\n",
                 median(dialogMs), median(textFloorMs), dialogTextRatio,
                 verdict(dialogTextRatio <= 1.1));
+    const double formRatio = median(formMs) / median(textFloorMs);
+    std::printf("| Open: the properties dialog's generated form alone in a bare application (no "
+                "module code), against the text floor | %.1f ms | %.1f ms | %.2f | (information) "
+                "| |\n",
+                median(formMs), median(textFloorMs), formRatio);
     const double laterUs = median(startCheck.laterUs);
     const double displayUs = median(startCheck.displayUs);
     std::printf("| Start check (applicationStartError, no application yet), later calls: plugin "
@@ -816,6 +851,8 @@ int loop(const std::string& kind, int count, int replyBytes) {
             total += openWizard(bench);
         } else if (kind == "--loop-dialog") {
             total += openDialog(bench);
+        } else if (kind == "--loop-properties-form") {
+            total += openPropertiesForm(bench);
         } else {
             win32::beginDebugCapture();
             total += timeParse(text) / 1000;
@@ -855,7 +892,7 @@ int main(int argc, char** argv) {
         }
         // Profiling aids: one kind of run, repeated.
         if ((arg == "--loop-floor" || arg == "--loop-text-floor" || arg == "--loop-wizard" ||
-             arg == "--loop-dialog" || arg == "--loop-parse") &&
+             arg == "--loop-dialog" || arg == "--loop-properties-form" || arg == "--loop-parse") &&
             i + 1 < argc) {
             // --loop-parse COUNT [BYTES]: the reply size, 1 MB unless given.
             const int bytes = i + 2 < argc ? std::atoi(argv[i + 2]) : 1000000;
