@@ -4,8 +4,10 @@
 #include "toolkit/log.h"
 
 #include <QApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QDirIterator>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QLibrary>
@@ -162,6 +164,68 @@ void addModulePluginFolder() {
     }
 }
 
+// The catalogues found in a directory: how many names match "monitor*.qm"
+// ignoring case, and the first of them by name ignoring case.
+struct CatalogueScan {
+    QString name;
+    int count = 0;
+};
+
+// The entries a plain listing shows (files, directories and drives; no hidden
+// or system ones), their names matched here: a name filter would have the
+// listing build and compile a pattern for every scan, and the whole directory
+// is read either way.
+CatalogueScan listCatalogues(const QString& directory) {
+    CatalogueScan scan;
+    QString nameKey;
+    QDirIterator entries(directory, QDir::AllEntries);
+    while (entries.hasNext()) {
+        entries.next();
+        const QString entry = entries.fileName();
+        if (!entry.startsWith(QLatin1String("monitor"), Qt::CaseInsensitive) ||
+            !entry.endsWith(QLatin1String(".qm"), Qt::CaseInsensitive)) {
+            continue;
+        }
+        ++scan.count;
+        const QString key = entry.toLower();
+        if (scan.name.isNull() || key < nameKey) {
+            scan.name = entry;
+            nameKey = key;
+        }
+    }
+    return scan;
+}
+
+// The last scan and the modification time its directory had. The system
+// directory holds thousands of entries on Windows, and every new application
+// would read them all; an entry added, removed or renamed changes the
+// directory's modification time. Timestamps are coarse (a file system may give
+// two changes in the same few milliseconds the same time), so a directory
+// changed in the last seconds is read again every time.
+const qint64 kSettledMilliseconds = 2000;
+QMutex catalogueScanMutex;
+QString scannedDirectory;
+qint64 scannedModified = 0;
+CatalogueScan lastScan;
+
+CatalogueScan scanCatalogues(const QString& directory) {
+    const QDateTime modifiedAt = QFileInfo(directory).lastModified();
+    const qint64 modified = modifiedAt.isValid() ? modifiedAt.toMSecsSinceEpoch() : 0;
+    const bool settled =
+        modified != 0 && QDateTime::currentMSecsSinceEpoch() - modified >= kSettledMilliseconds;
+    QMutexLocker lock(&catalogueScanMutex);
+    if (settled && directory == scannedDirectory && modified == scannedModified) {
+        return lastScan;
+    }
+    const CatalogueScan scan = listCatalogues(directory);
+    if (settled) {
+        scannedDirectory = directory;
+        scannedModified = modified;
+        lastScan = scan;
+    }
+    return scan;
+}
+
 } // namespace
 
 DWORD applicationStartError() {
@@ -221,30 +285,9 @@ void releaseApplication() {
 
 bool loadTranslator(QTranslator& translator) {
     const QString directory = systemDirectory();
-    // The entries a plain listing shows (files, directories and drives; no
-    // hidden or system ones), their names matched against "monitor*.qm"
-    // ignoring case, the first by name ignoring case taken. The names are
-    // matched here: a name filter would have the directory listing build and
-    // compile a pattern for every scan, and the whole directory is read either
-    // way.
-    QString name;
-    QString nameKey;
-    int count = 0;
-    QDirIterator entries(directory, QDir::AllEntries);
-    while (entries.hasNext()) {
-        entries.next();
-        const QString entry = entries.fileName();
-        if (!entry.startsWith(QLatin1String("monitor"), Qt::CaseInsensitive) ||
-            !entry.endsWith(QLatin1String(".qm"), Qt::CaseInsensitive)) {
-            continue;
-        }
-        ++count;
-        const QString key = entry.toLower();
-        if (name.isNull() || key < nameKey) {
-            name = entry;
-            nameKey = key;
-        }
-    }
+    const CatalogueScan scan = scanCatalogues(directory);
+    const QString& name = scan.name;
+    const int count = scan.count;
     logMessage("count(%d)", count);
     // With no catalogue found there is nothing to load: given an empty name,
     // the toolkit would probe the directory and take a file named ".qm", which

@@ -9,6 +9,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+
 namespace {
 
 QString capture(void (*action)()) {
@@ -19,6 +22,15 @@ QString capture(void (*action)()) {
 
 QString hex(const void* pointer) {
     return QString::number(reinterpret_cast<quintptr>(pointer), 16);
+}
+
+// Gives a directory the modification time `at` (milliseconds since the
+// epoch), as a folder left alone for a while has, or one changed twice within
+// one tick of a coarse clock.
+void setModified(const QString& directory, qint64 at) {
+    const timespec time = {static_cast<time_t>(at / 1000), static_cast<long>(at % 1000) * 1000000};
+    const timespec times[2] = {time, time};
+    QCOMPARE(utimensat(AT_FDCWD, QFile::encodeName(directory).constData(), times, 0), 0);
 }
 
 void copyCatalogue(const char* from, const QString& to) {
@@ -103,6 +115,41 @@ private slots:
         QCOMPARE(QObject::tr("Port already exists"), QStringLiteral("catalogue B"));
         capture(releaseApplication);
         QVERIFY(QFile::remove(directory.filePath(QStringLiteral("monitor_B.qm"))));
+    }
+
+    void cataloguesInstalledBetweenApplicationsAreFound() {
+        const QString path = directory.path();
+        const auto countLine = [&path](int count, const QString& loaded) {
+            return QStringLiteral("count(%1)\n%2 (%3/%4)\n")
+                .arg(count)
+                .arg(loaded.isEmpty() ? QStringLiteral("can't load translator file")
+                                      : QStringLiteral("translator file loaded"),
+                     path, loaded);
+        };
+        const auto scanned = [] {
+            const QString log = capture(acquireApplication);
+            capture(releaseApplication);
+            return log;
+        };
+        const qint64 now = QDateTime::currentMSecsSinceEpoch();
+        // A folder left alone for an hour, then a catalogue installed in it.
+        setModified(path, now - 3600 * 1000);
+        QVERIFY(scanned().contains(countLine(0, QString())));
+        copyCatalogue("catalogue_a.qm", directory.filePath(QStringLiteral("monitor_a.qm")));
+        QVERIFY(scanned().contains(countLine(1, QStringLiteral("monitor_a.qm"))));
+        // Renamed in a folder whose time then reads an older hour.
+        QVERIFY(QFile::rename(directory.filePath(QStringLiteral("monitor_a.qm")),
+                              directory.filePath(QStringLiteral("monitor_b.qm"))));
+        setModified(path, now - 7200 * 1000);
+        QVERIFY(scanned().contains(countLine(1, QStringLiteral("monitor_b.qm"))));
+        // Two changes within one tick of a coarse clock leave the folder the
+        // same time; a folder changed moments ago is read again.
+        setModified(path, now);
+        const QString before = scanned();
+        QVERIFY(QFile::remove(directory.filePath(QStringLiteral("monitor_b.qm"))));
+        setModified(path, now);
+        QVERIFY(before.contains(countLine(1, QStringLiteral("monitor_b.qm"))));
+        QVERIFY(scanned().contains(countLine(0, QString())));
     }
 
     void unreadableCatalogueLeavesTextsUntranslated() {
