@@ -10,8 +10,8 @@ FramelessGroupBox::~FramelessGroupBox() = default;
 
 bool FramelessGroupBox::event(QEvent* event) {
     const bool handled = QGroupBox::event(event);
-    // QGroupBox sets its margins from the style's frame and title whenever the
-    // title, font or style changes; take them back to none each time.
+    // QGroupBox sets its margins from the style's frame and title again when
+    // its title, font or checkability changes; take them back to none.
     if (event->type() == QEvent::ContentsRectChange && !contentsMargins().isNull()) {
         setContentsMargins(0, 0, 0, 0);
     }
