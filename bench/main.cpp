@@ -61,6 +61,7 @@
 #include <cstring>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
 #include <utility>
@@ -159,58 +160,66 @@ struct Bench {
     }
 };
 
-// A bare application showing an empty dialog, both destroyed afterwards, as
-// the module does with its own. With `text`, the dialog holds a label and a
-// button: a window with text makes the toolkit set up its font database, which
-// an empty one never does.
-double openFloor(Bench& bench, bool text = false) {
-    Awaited wait{QStringLiteral("floor"), rejectWindow};
+// Shows the dialog that `build` makes in a bare application, runs `then` on it
+// from the event loop once it is shown, and destroys both afterwards, as the
+// module does with its own. Answers when the dialog was shown, if it was.
+std::optional<Clock::time_point> showInBareApplication(const std::function<QDialog*()>& build,
+                                                       std::function<void(QWidget*)> then) {
+    Awaited wait{QStringLiteral("bare"), std::move(then)};
     awaited = &wait;
-    const Clock::time_point start = Clock::now();
     {
         int argc = 1;
         char program[] = "netport-bench";
         char* argv[] = {program, nullptr};
         auto* app = new QApplication(argc, argv);
-        auto* dialog = new QDialog();
-        dialog->setObjectName(QStringLiteral("floor"));
-        if (text) {
-            auto* layout = new QVBoxLayout(dialog);
-            layout->addWidget(new QLabel(QStringLiteral("Port Configuration"), dialog));
-            layout->addWidget(new QPushButton(QStringLiteral("OK"), dialog));
-        }
+        QDialog* dialog = build();
+        dialog->setObjectName(QStringLiteral("bare"));
         dialog->exec();
         delete dialog;
         delete app;
     }
     awaited = nullptr;
     if (!wait.shown) {
-        bench.problem("the bare dialog was not shown");
+        return std::nullopt;
     }
-    return millisecondsBetween(start, wait.at);
+    return wait.at;
 }
 
-// The properties dialog's generated form alone, in a bare application: what
-// the dialog's widgets cost the toolkit before the module adds anything.
-double openPropertiesForm(Bench& bench) {
-    Awaited wait{QStringLiteral("form"), rejectWindow};
-    awaited = &wait;
+// The time from the start of the application until the dialog is shown.
+double openInBareApplication(Bench& bench, const std::function<QDialog*()>& build,
+                             const char* problem) {
     const Clock::time_point start = Clock::now();
-    {
-        int argc = 1;
-        char program[] = "netport-bench";
-        char* argv[] = {program, nullptr};
-        auto* app = new QApplication(argc, argv);
-        auto* form = new UIProperties(nullptr, "form", true);
-        form->exec();
-        delete form;
-        delete app;
+    const std::optional<Clock::time_point> shown = showInBareApplication(build, rejectWindow);
+    if (!shown) {
+        bench.problem(problem);
+        return 0;
     }
-    awaited = nullptr;
-    if (!wait.shown) {
-        bench.problem("the properties form was not shown");
-    }
-    return millisecondsBetween(start, wait.at);
+    return millisecondsBetween(start, *shown);
+}
+
+// An empty dialog. With `text`, the dialog holds a label and a button: a
+// window with text makes the toolkit set up its font database, which an empty
+// one never does.
+double openFloor(Bench& bench, bool text = false) {
+    return openInBareApplication(
+        bench,
+        [text] {
+            auto* dialog = new QDialog();
+            if (text) {
+                auto* layout = new QVBoxLayout(dialog);
+                layout->addWidget(new QLabel(QStringLiteral("Port Configuration"), dialog));
+                layout->addWidget(new QPushButton(QStringLiteral("OK"), dialog));
+            }
+            return dialog;
+        },
+        "the bare dialog was not shown");
+}
+
+// The properties dialog's generated form alone: what the dialog's widgets cost
+// the toolkit before the module adds anything.
+double openPropertiesForm(Bench& bench) {
+    return openInBareApplication(
+        bench, [] { return new UIProperties(); }, "the properties form was not shown");
 }
 
 double openWizard(Bench& bench) {
@@ -387,25 +396,17 @@ void typeWizard(Bench& bench, int count, Keystrokes& k) {
 
 // A bare line edit in an empty dialog of a bare application.
 void typeFloor(Bench& bench, int count, Keystrokes& k) {
-    Awaited wait{QStringLiteral("floor"), [count, &k](QWidget* w) {
-                     typeInto(w->findChild<QLineEdit*>(), nullptr, count, k);
-                     rejectWindow(w);
-                 }};
-    awaited = &wait;
-    {
-        int argc = 1;
-        char program[] = "netport-bench";
-        char* argv[] = {program, nullptr};
-        auto* app = new QApplication(argc, argv);
-        auto* dialog = new QDialog();
-        dialog->setObjectName(QStringLiteral("floor"));
-        auto* layout = new QVBoxLayout(dialog);
-        layout->addWidget(new QLineEdit(dialog));
-        dialog->exec();
-        delete dialog;
-        delete app;
-    }
-    awaited = nullptr;
+    showInBareApplication(
+        [] {
+            auto* dialog = new QDialog();
+            auto* layout = new QVBoxLayout(dialog);
+            layout->addWidget(new QLineEdit(dialog));
+            return dialog;
+        },
+        [count, &k](QWidget* w) {
+            typeInto(w->findChild<QLineEdit*>(), nullptr, count, k);
+            rejectWindow(w);
+        });
     if (!k.done) {
         bench.problem("the typing in the bare line edit did not run");
     }

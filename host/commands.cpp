@@ -22,7 +22,6 @@ int report(const char* operation, BOOL result, DWORD error, const QString& store
     noteStoreFailure(store, error);
     std::printf("%s: failed, last error %u (%s)\n", operation, static_cast<unsigned>(error),
                 qPrintable(errorMeaning(error)));
-    std::fflush(stdout);
     diagnostics::reportCauses();
     if (error == ERROR_DEVICE_NOT_AVAILABLE) {
         std::fprintf(stderr,

@@ -144,6 +144,8 @@ void beginOperation() {
 }
 
 void reportCauses() {
+    // After what the operation printed, not amid it.
+    std::fflush(stdout);
     std::lock_guard<std::mutex> lock(mutex);
     if (!verbose) {
         for (const QString& cause : causes) {

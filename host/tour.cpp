@@ -318,7 +318,6 @@ int runTour(const Options& options, const QString& modulePath) {
             }
         }
         if (!problem.isEmpty()) {
-            std::fflush(stdout);
             diagnostics::reportCauses();
             std::fprintf(stderr, "netport: tour stopped at \"%s\": %s\n", qPrintable(op.title),
                          qPrintable(problem));
