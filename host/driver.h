@@ -10,10 +10,12 @@
 #include <functional>
 #include <vector>
 
+QT_BEGIN_NAMESPACE
 class QCheckBox;
 class QLineEdit;
 class QMessageBox;
 class QWidget;
+QT_END_NAMESPACE
 
 namespace driver {
 

@@ -3,7 +3,11 @@
 
 #include "platform/win32.h"
 
+#include <QtGlobal>
+
+QT_BEGIN_NAMESPACE
 class QTranslator;
+QT_END_NAMESPACE
 
 // Whether acquireApplication() can give the windows an application now:
 // ERROR_SUCCESS, or why not, after a log line that names the cause. A host
@@ -11,6 +15,8 @@ class QTranslator;
 // (ERROR_NOT_SUPPORTED). Without one, the toolkit must find and load a platform
 // plugin (else ERROR_MOD_NOT_FOUND) that reaches its display (else
 // ERROR_DEVICE_NOT_AVAILABLE): the toolkit would end the process otherwise.
+// A host application that belongs to another thread cannot carry windows made
+// on this one either (ERROR_NOT_SUPPORTED).
 // A plugin found and loaded is not searched for again in this process; a
 // search that failed is made again next time, and the display is checked every
 // time. Safe to call from several threads.

@@ -13,10 +13,12 @@
 #include <QList>
 #include <QString>
 
+QT_BEGIN_NAMESPACE
 class QHBoxLayout;
 class QKeyEvent;
 class QPushButton;
 class QStackedWidget;
+QT_END_NAMESPACE
 
 class BWizard : public QDialog {
     Q_OBJECT

@@ -4,7 +4,9 @@
 
 #include <QString>
 
+QT_BEGIN_NAMESPACE
 class QLineEdit;
+QT_END_NAMESPACE
 
 // The default SNMP community.
 extern const char* const kDefaultCommunity;

@@ -4,7 +4,9 @@
 #include <QSize>
 #include <QStringList>
 
+QT_BEGIN_NAMESPACE
 class QWidget;
+QT_END_NAMESPACE
 
 // What does not fit in the shown `window`, one line each:
 // - a label, check box, radio button, push button or group box title narrower
