@@ -1,6 +1,7 @@
 #include "monitorui/entry.h"
 
 #include "monitorui/flows.h"
+#include "toolkit/windowthread.h"
 
 namespace {
 
@@ -100,6 +101,10 @@ PWSTR buildXcvName(PCWSTR server, PCWSTR keyword, PCWSTR object) {
 
 BOOL WINAPI AddPortUI(PCWSTR pszServer, HWND, PCWSTR pszMonitorNameIn, PWSTR*) {
     OutputDebugStringW(WIDE("AddPorUI\n"));
+    const WindowThreadClaim windows;
+    if (windows.error() != ERROR_SUCCESS) {
+        return closeAndReturn(nullptr, FALSE, windows.error());
+    }
     HANDLE channel = nullptr;
     const BOOL opened =
         openChannelForWindows(pszServer, WIDE("XcvMonitor"), pszMonitorNameIn, &channel);
@@ -143,6 +148,10 @@ BOOL WINAPI DeletePortUI(PCWSTR pszServer, HWND, PCWSTR pszPortName) {
 }
 
 BOOL WINAPI ConfigurePortUI(PCWSTR pszServer, HWND, PCWSTR pszPortName) {
+    const WindowThreadClaim windows;
+    if (windows.error() != ERROR_SUCCESS) {
+        return closeAndReturn(nullptr, FALSE, windows.error());
+    }
     HANDLE channel = nullptr;
     if (!openChannelForWindows(pszServer, WIDE("XcvPort"), pszPortName, &channel)) {
         return FALSE;

@@ -14,6 +14,7 @@
 #include <QMutex>
 #include <QPluginLoader>
 #include <QPointer>
+#include <QThread>
 #include <QTranslator>
 
 #include <set>
@@ -234,11 +235,16 @@ DWORD applicationStartError() {
         return ERROR_SUCCESS;
     }
     if (QCoreApplication* host = QCoreApplication::instance()) {
-        if (qobject_cast<QApplication*>(host)) {
-            return ERROR_SUCCESS;
+        if (!qobject_cast<QApplication*>(host)) {
+            logMessage("host application cannot carry windows (%s)",
+                       host->metaObject()->className());
+            return ERROR_NOT_SUPPORTED;
         }
-        logMessage("host application cannot carry windows (%s)", host->metaObject()->className());
-        return ERROR_NOT_SUPPORTED;
+        if (host->thread() != QThread::currentThread()) {
+            logMessage("host application belongs to another thread");
+            return ERROR_NOT_SUPPORTED;
+        }
+        return ERROR_SUCCESS;
     }
     addModulePluginFolder();
     return platformStartError();

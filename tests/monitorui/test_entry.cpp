@@ -6,10 +6,13 @@
 #include "monitorui/entry.h"
 #include "platform/win32_testing.h"
 #include "spooler/scriptablemonitor.h"
+#include "toolkit/windowthread.h"
 
 #include <QtTest>
 
+#include <future>
 #include <memory>
+#include <thread>
 
 using spooler::ScriptableMonitor;
 
@@ -180,6 +183,36 @@ private slots:
         QVERIFY(!AddPortUI(nullptr, nullptr, kMonitor, &out));
         QCOMPARE(GetLastError(), DWORD(ERROR_NOT_ENOUGH_MEMORY));
         QCOMPARE(flows.addRuns, 0);
+    }
+
+    void windowsHeldByAnotherThread() {
+        // Another thread shows a window: the calls that need one are turned
+        // away at once, before any channel; deleting needs none.
+        std::promise<void> held;
+        std::promise<void> done;
+        std::thread other([&] {
+            const WindowThreadClaim claim;
+            held.set_value();
+            done.get_future().wait();
+        });
+        held.get_future().wait();
+        PWSTR out = nullptr;
+        QVERIFY(!AddPortUI(nullptr, nullptr, kMonitor, &out));
+        QCOMPARE(GetLastError(), DWORD(ERROR_BUSY));
+        SetLastError(0);
+        QVERIFY(!ConfigurePortUI(nullptr, nullptr, kPort));
+        QCOMPARE(GetLastError(), DWORD(ERROR_BUSY));
+        QVERIFY(monitor->calls().empty());
+        QCOMPARE(flows.windowChecks + flows.addRuns + flows.configRuns, 0);
+        QVERIFY(DeletePortUI(nullptr, nullptr, u"pp"));
+        done.set_value();
+        other.join();
+
+        // Once that thread is done, this one may; and a thread may nest its calls.
+        const WindowThreadClaim outer;
+        QCOMPARE(outer.error(), DWORD(ERROR_SUCCESS));
+        QVERIFY(AddPortUI(nullptr, nullptr, kMonitor, &out));
+        QCOMPARE(flows.addRuns, 1);
     }
 
     void configuresAPort() {

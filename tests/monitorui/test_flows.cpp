@@ -16,6 +16,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <thread>
+
 using driver::Step;
 using spooler::ScriptableMonitor;
 
@@ -297,6 +299,51 @@ private slots:
         QVERIFY(!table->pfnConfigurePortUI(nullptr, nullptr, u"10.0.0.5:9100"));
         QCOMPARE(GetLastError(), DWORD(ERROR_NOT_ENOUGH_MEMORY));
         QVERIFY(monitor->callsOf(u"SetProperties").empty());
+    }
+
+    void callsFromSeveralThreads() {
+        // A host may call from any thread. While the wizard is open on one,
+        // another thread's calls that need a window are turned away at once
+        // (the join below would hang if they waited), and deleting is served.
+        DWORD addError = 0, configureError = 0;
+        BOOL added = TRUE, configured = TRUE, deleted = FALSE;
+        std::vector<Step> steps = socketWizard(QStringLiteral("10.0.0.5"), [&] {
+            std::thread other([&] {
+                PWSTR out = nullptr;
+                added = table->pfnAddPortUI(nullptr, nullptr, kMonitor, &out);
+                addError = GetLastError();
+                configured = table->pfnConfigurePortUI(nullptr, nullptr, u"10.0.0.5:9100");
+                configureError = GetLastError();
+                deleted = table->pfnDeletePortUI(nullptr, nullptr, u"10.0.0.5:9100");
+            });
+            other.join();
+            driver::wizardButton("finish");
+        });
+        // One after another, each on a thread of its own, the application
+        // created anew on each.
+        for (int round = 0; round < 2; ++round) {
+            driver::arm(round == 0 ? steps : socketWizard(QStringLiteral("10.0.0.6"), [] {
+                driver::wizardButton("finish");
+            }));
+            BOOL result = FALSE;
+            std::thread caller([&] {
+                PWSTR out = nullptr;
+                result = table->pfnAddPortUI(nullptr, nullptr, kMonitor, &out);
+            });
+            caller.join();
+            QVERIFY(result);
+            QCOMPARE(driver::failure(), QString());
+            QCOMPARE(driver::remaining(), 0);
+        }
+        QVERIFY(!added);
+        QCOMPARE(addError, DWORD(ERROR_BUSY));
+        QVERIFY(!configured);
+        QCOMPARE(configureError, DWORD(ERROR_BUSY));
+        QVERIFY(deleted);
+        QVERIFY(monitor->callsOf(u"GetProperties").empty());
+        QCOMPARE(monitor->callsOf(u"AddPort").size(), size_t(2));
+        QCOMPARE(text(ScriptableMonitor::inputText(monitor->callsOf(u"AddPort")[1])),
+                 QStringLiteral("10.0.0.6:9100;PROT=SOCKET;MONITORING=ON;COMMUNITY=tulvex;"));
     }
 
     void addConfigureDeleteAgainstTheStore() {
