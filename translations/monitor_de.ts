@@ -240,4 +240,12 @@ Um über einen Proxy-Server zu drucken oder die Druckdaten zusätzlich zu versch
         <translation>Die SNMP-Überwachung der im Print Monitor konfigurierten Ports ermöglicht die Anzeige von Druckerstatusmeldungen. Der Community-Name lautet in der Regel tulvex. Ist der Printserver durch ein Passwort geschützt, muss das Passwort als Community-Name verwendet werden.</translation>
     </message>
 </context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <extracomment>&quot;LTR&quot; for a language written left to right, &quot;RTL&quot; for one written right to left (Arabic, Hebrew).</extracomment>
+        <translation>LTR</translation>
+    </message>
+</context>
 </TS>

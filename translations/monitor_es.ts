@@ -240,4 +240,12 @@ Para imprimir a través de un servidor proxy o cifrar además los datos de impre
         <translation>La supervisión SNMP de los puertos configurados en el Print Monitor permite mostrar mensajes de estado de la impresora. El nombre de comunidad suele ser tulvex. Si el servidor de impresión está protegido con contraseña, debe usarse la contraseña como nombre de comunidad.</translation>
     </message>
 </context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <extracomment>&quot;LTR&quot; for a language written left to right, &quot;RTL&quot; for one written right to left (Arabic, Hebrew).</extracomment>
+        <translation>LTR</translation>
+    </message>
+</context>
 </TS>

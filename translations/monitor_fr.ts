@@ -240,4 +240,12 @@ Pour imprimer via un serveur proxy ou chiffrer en plus les données d'impression
         <translation>La surveillance SNMP des ports configurés sur le Print Monitor permet d'afficher les messages d'état de l'imprimante. Le nom de communauté est généralement tulvex. Si le serveur d'impression est protégé par un mot de passe, ce mot de passe doit être utilisé comme nom de communauté.</translation>
     </message>
 </context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <extracomment>&quot;LTR&quot; for a language written left to right, &quot;RTL&quot; for one written right to left (Arabic, Hebrew).</extracomment>
+        <translation>LTR</translation>
+    </message>
+</context>
 </TS>

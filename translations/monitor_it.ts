@@ -240,4 +240,12 @@ Per stampare tramite un server proxy o crittografare ulteriormente i dati di sta
         <translation>Il monitoraggio SNMP delle porte configurate nel Print Monitor consente di visualizzare i messaggi di stato della stampante. Il nome di comunità è in genere tulvex. Se il server di stampa è protetto da password, è necessario usare la password come nome di comunità.</translation>
     </message>
 </context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <extracomment>&quot;LTR&quot; for a language written left to right, &quot;RTL&quot; for one written right to left (Arabic, Hebrew).</extracomment>
+        <translation>LTR</translation>
+    </message>
+</context>
 </TS>

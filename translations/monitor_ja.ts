@@ -240,4 +240,12 @@ To print via a proxy server or use additional print data encryption (TLS), pleas
         <translation>Print Monitor で構成されているポートの SNMP 監視により、プリンターのステータス メッセージを表示できます。コミュニティ名は通常 tulvex です。プリント サーバーがパスワードで保護されている場合は、そのパスワードをコミュニティ名として使用する必要があります。</translation>
     </message>
 </context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <extracomment>&quot;LTR&quot; for a language written left to right, &quot;RTL&quot; for one written right to left (Arabic, Hebrew).</extracomment>
+        <translation>LTR</translation>
+    </message>
+</context>
 </TS>

@@ -240,4 +240,12 @@ Als u via een proxyserver wilt afdrukken of de afdrukgegevens extra wilt versleu
         <translation>Met SNMP-bewaking van de poorten die op de Print Monitor zijn geconfigureerd, kunnen printerstatusberichten worden weergegeven. De communitynaam is meestal tulvex. Als de afdrukserver met een wachtwoord is beveiligd, moet het wachtwoord als communitynaam worden gebruikt.</translation>
     </message>
 </context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <extracomment>&quot;LTR&quot; for a language written left to right, &quot;RTL&quot; for one written right to left (Arabic, Hebrew).</extracomment>
+        <translation>LTR</translation>
+    </message>
+</context>
 </TS>

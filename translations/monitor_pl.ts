@@ -240,4 +240,12 @@ Aby drukować przez serwer proxy lub dodatkowo szyfrować dane wydruku (TLS), wy
         <translation>Monitorowanie SNMP portów skonfigurowanych w programie Print Monitor umożliwia wyświetlanie komunikatów o stanie drukarki. Nazwa wspólnoty to zwykle tulvex. Jeśli serwer wydruku jest chroniony hasłem, jako nazwy wspólnoty należy użyć hasła.</translation>
     </message>
 </context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <extracomment>&quot;LTR&quot; for a language written left to right, &quot;RTL&quot; for one written right to left (Arabic, Hebrew).</extracomment>
+        <translation>LTR</translation>
+    </message>
+</context>
 </TS>

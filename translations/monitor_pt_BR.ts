@@ -240,4 +240,12 @@ Para imprimir por meio de um servidor proxy ou usar criptografia adicional dos d
         <translation>O monitoramento SNMP das portas configuradas no Print Monitor permite a exibição de mensagens de status da impressora. O nome da comunidade geralmente é tulvex. Se o servidor de impressão for protegido por senha, a senha deverá ser usada como nome da comunidade.</translation>
     </message>
 </context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <extracomment>&quot;LTR&quot; for a language written left to right, &quot;RTL&quot; for one written right to left (Arabic, Hebrew).</extracomment>
+        <translation>LTR</translation>
+    </message>
+</context>
 </TS>

@@ -240,4 +240,12 @@ To print via a proxy server or use additional print data encryption (TLS), pleas
         <translation>对在 Print Monitor 上配置的端口进行 SNMP 监视，可以显示打印机状态消息。团体名称通常为 tulvex。如果打印服务器受密码保护，则必须使用该密码作为团体名称。</translation>
     </message>
 </context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <extracomment>&quot;LTR&quot; for a language written left to right, &quot;RTL&quot; for one written right to left (Arabic, Hebrew).</extracomment>
+        <translation>LTR</translation>
+    </message>
+</context>
 </TS>
