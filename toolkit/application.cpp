@@ -227,6 +227,14 @@ CatalogueScan scanCatalogues(const QString& directory) {
     return scan;
 }
 
+// Which way the catalogue's language is written. The toolkit looks this text
+// up in its own context whenever a catalogue is installed, and lays out every
+// window right to left when the answer is "RTL".
+//: "LTR" for a language written left to right, "RTL" for one written right to
+//: left (Arabic, Hebrew).
+[[maybe_unused]] const char* const kLayoutDirection =
+    QT_TRANSLATE_NOOP("QGuiApplication", "QT_LAYOUT_DIRECTION");
+
 } // namespace
 
 DWORD applicationStartError() {

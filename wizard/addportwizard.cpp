@@ -271,11 +271,19 @@ void AddPortWizard::buildSummary() {
     const QString notActivated = QObject::tr("not activated");
 
     // Labels and values are shown as they are: their mark-up characters are
-    // escaped, so a host name such as "a<b" is not read as mark-up.
-    QString summary = QStringLiteral("<table border=0>");
-    auto addRow = [&summary](const char* rowStart, const QString& label, const QString& value) {
-        summary += QLatin1String(rowStart) + label.toHtmlEscaped() + QLatin1String("</td><td>") +
-                   value.toHtmlEscaped() + QLatin1String("</td></tr>");
+    // escaped, so a host name such as "a<b" is not read as mark-up. The
+    // toolkit's tables keep their columns in the order written whatever the
+    // writing direction, so a language written right to left gets the values'
+    // column first, and the table and its texts on the right.
+    const bool mirrored = layoutDirection() == Qt::RightToLeft;
+    QString summary = mirrored ? QStringLiteral("<table border=0 dir=\"rtl\" align=\"right\">")
+                               : QStringLiteral("<table border=0>");
+    auto addRow = [&summary, mirrored](const char* rowStart, const QString& label,
+                                       const QString& value) {
+        const QString first = mirrored ? value : label;
+        const QString second = mirrored ? label : value;
+        summary += QLatin1String(rowStart) + first.toHtmlEscaped() + QLatin1String("</td><td>") +
+                   second.toHtmlEscaped() + QLatin1String("</td></tr>");
     };
     const char* const firstRowStart = "<tr width=\"100\"><td>";
     const char* const rowStart = "<tr><td>";

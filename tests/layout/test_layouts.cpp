@@ -3,13 +3,16 @@
 // built with the language's catalogue installed. No text may be cut, no window
 // be smaller than its layout needs, and at 100 % every window fits a 1280 x 800
 // screen. CTest runs this at QT_SCALE_FACTOR 1 and 2.
+#include "forms/measuredlabel.h"
 #include "layout/layoutcheck.h"
 #include "properties/propertiesdlg.h"
 #include "wizard/addportwizardtesting.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QPushButton>
+#include <QStyle>
 #include <QTranslator>
 #include <QVBoxLayout>
 #include <QtTest>
@@ -27,7 +30,11 @@ public:
             loaded =
                 catalogue.load(QStringLiteral("monitor_") + code, QStringLiteral(TRANSLATIONS_DIR));
             QCoreApplication::installTranslator(&catalogue);
-            loaded = loaded && QObject::tr("Cancel") != QLatin1String("Cancel");
+            // Every catalogue names its writing direction; British English
+            // reads the same as the sources elsewhere.
+            loaded =
+                loaded && QCoreApplication::translate("QGuiApplication", "QT_LAYOUT_DIRECTION") !=
+                              QLatin1String("QT_LAYOUT_DIRECTION");
         }
     }
     ~Language() { QCoreApplication::removeTranslator(&catalogue); }
@@ -129,6 +136,32 @@ QStringList dialogProblems(int protocol, const QSize& screen) {
     return problems;
 }
 
+// Types any text key by key, as a keyboard of its script does.
+void typeText(QWidget* field, const QString& text) {
+    for (const QChar c : text) {
+        QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
+}
+
+// The horizontal middle of a widget in its window.
+int middle(const QWidget* w) {
+    return w->mapTo(w->window(), w->rect().center()).x();
+}
+
+// The input fields that must read left to right in any language: addresses,
+// ports, numbers and the settings' values.
+QStringList fieldsNotLeftToRight(QWidget* window) {
+    QStringList wrong;
+    const QList<QWidget*> fields = window->findChildren<QWidget*>();
+    for (QWidget* w : fields) {
+        if ((qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w)) &&
+            w->layoutDirection() != Qt::LeftToRight) {
+            wrong << w->objectName();
+        }
+    }
+    return wrong;
+}
+
 } // namespace
 
 class LayoutsTest : public QObject {
@@ -142,6 +175,8 @@ private slots:
     void longerTextsWidenTheWindows();
     void largerFontCutsNothing_data();
     void largerFontCutsNothing();
+    void mirroredRightToLeft_data();
+    void mirroredRightToLeft();
 
     // The check itself finds what it is there for.
     void findsTextCutShort();
@@ -230,6 +265,70 @@ void LayoutsTest::largerFontCutsNothing() {
     problems << dialogProblems(protocol, QSize());
     QApplication::setFont(font);
     QVERIFY2(problems.isEmpty(), qPrintable(report(problems)));
+}
+
+void LayoutsTest::mirroredRightToLeft_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<bool>("mirrored");
+    QTest::newRow("ar") << QStringLiteral("ar") << true;
+    QTest::newRow("he") << QStringLiteral("he") << true;
+    QTest::newRow("en") << QStringLiteral("en") << false;
+}
+
+void LayoutsTest::mirroredRightToLeft() {
+    // Arabic and Hebrew lay the windows out right to left: the wizard's
+    // buttons in mirrored order, the summary's symbol right of its message,
+    // labels aligned right; the fields keep reading left to right, also with
+    // Arabic typed into one.
+    QFETCH(QString, language);
+    QFETCH(bool, mirrored);
+    Language catalogue(language);
+    QVERIFY(catalogue.loaded);
+    const auto inOrder = [mirrored](const QList<QWidget*>& leftToRight) {
+        for (int i = 1; i < leftToRight.size(); ++i) {
+            if ((middle(leftToRight[i - 1]) < middle(leftToRight[i])) == mirrored) {
+                return false;
+            }
+        }
+        return true;
+    };
+    AddPortWizard wizard;
+    wizard.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&wizard));
+    QCOMPARE(wizard.isRightToLeft(), mirrored);
+    // In English: Back, Next, Finish, Cancel from left to right.
+    QVERIFY(inOrder({wizard.backButton(), wizard.nextButton(), wizard.cancelButton()}));
+    clickNext(wizard);
+    auto* socket = currentPage<AddSocketPortWidget>(wizard);
+    QVERIFY(socket);
+    QTest::keyClicks(socket->hostname, QStringLiteral("10.0.0.5"));
+    QVERIFY(inOrder({socket->ipLabel, socket->hostname}));
+    const Qt::Alignment labelSide =
+        QStyle::visualAlignment(socket->ipLabel->layoutDirection(), socket->ipLabel->alignment());
+    QCOMPARE(labelSide & (Qt::AlignLeft | Qt::AlignRight),
+             mirrored ? Qt::AlignRight : Qt::AlignLeft);
+    clickNext(wizard);
+    auto* snmp = currentPage<SnmpWidget>(wizard);
+    QVERIFY(snmp);
+    const QString arabic = QStringLiteral("مجتمع");
+    snmp->communityLE->clear();
+    typeText(snmp->communityLE, arabic);
+    QCOMPARE(snmp->communityLE->text(), arabic);
+    QCOMPARE(wizard.community(), arabic);
+    clickNext(wizard);
+    auto* info = currentPage<InfoWidget>(wizard);
+    QVERIFY(info);
+    QVERIFY(inOrder({info->pixmap, info->message}));
+    QStringList wrong = fieldsNotLeftToRight(&wizard);
+    QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QLatin1Char(' '))));
+
+    PropertiesDlg dialog(kHttp, nullptr, "test", true, Qt::WindowStaysOnTopHint);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QVERIFY(inOrder({dialog.okButton, dialog.cancelButton}));
+    QVERIFY(inOrder({dialog.timeoutLabel, dialog.findChild<QLineEdit*>("timeout")}));
+    wrong = fieldsNotLeftToRight(&dialog);
+    QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QLatin1Char(' '))));
 }
 
 void LayoutsTest::findsTextCutShort() {
