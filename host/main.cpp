@@ -32,17 +32,32 @@ const char* const usage =
     "  --server NAME     the server name handed to the module (default: none)\n"
     "  --monitor NAME    the port monitor for add (default: %s)\n"
     "  --screenshots DIR tour: save a picture of every window in DIR\n"
-    "  --language LANG   tour: use the catalogue monitor_LANG.qm\n"
+    "  --language LANG   tour: use the catalogue monitor_LANG.qm, LANG one of\n"
+    "%s"
     "  --verbose         also write the module's and the toolkit's diagnostics to\n"
     "                    standard error (they always go to %s)\n"
     "  --version         show the versions of netport, the module, the store and Qt\n"
     "  --help            show this text\n";
 
+// The tour's languages, in lines indented under the option's text.
+QString languageLines() {
+    QString lines;
+    QString line;
+    for (const QString& language : QStringLiteral(NETPORT_LANGUAGES).split(QLatin1Char(' '))) {
+        if (line.size() + language.size() > 56) {
+            lines += QStringLiteral("                    ") + line.trimmed() + QLatin1Char('\n');
+            line.clear();
+        }
+        line += language + QLatin1Char(' ');
+    }
+    return lines + QStringLiteral("                    ") + line.trimmed() + QLatin1Char('\n');
+}
+
 void printUsage(std::FILE* to) {
     std::fprintf(to, usage, qPrintable(spooler::defaultStoreFile()),
                  qPrintable(defaultModulePath()),
                  qPrintable(QString::fromStdU16String(spooler::kEmbeddedMonitorName)),
-                 qPrintable(diagnostics::logFile()));
+                 qPrintable(languageLines()), qPrintable(diagnostics::logFile()));
 }
 
 // The versions of everything a run puts together; fails when the module that

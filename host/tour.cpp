@@ -185,7 +185,8 @@ PMONITORUI loadTourModule(const QString& modulePath, const QString& language,
     const QString name = QStringLiteral("monitor_%1.qm").arg(language);
     const QString catalogue = findCatalogue(name);
     if (catalogue.isEmpty()) {
-        error = QStringLiteral("no catalogue %1 found").arg(name);
+        error = QStringLiteral("no catalogue %1 found; the languages are: %2")
+                    .arg(name, QStringLiteral(NETPORT_LANGUAGES));
         return nullptr;
     }
     // The module takes the first "monitor*.qm" beside itself.

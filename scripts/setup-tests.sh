@@ -16,8 +16,9 @@ source scripts/packages.sh
 # - Wine and its fonts: a real Windows spooler that loads the module;
 # - xz-utils: unpacks an archive of Qt for Windows;
 # - Xvfb and xauth: a real X server for the xcb tests and the Wine test;
-# - CJK fonts: the tour and the layout checks in Japanese and Chinese;
+# - CJK fonts and a Thai one (the smallest that covers Thai; DejaVu draws
+#   Arabic and Hebrew): the tour and the layout checks in every language;
 # - clang-format: the format check; clang with its runtime: the fuzz targets.
 install_packages g++-mingw-w64-x86-64 g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 \
-    wine wine64 fonts-wine xz-utils xvfb xauth fonts-noto-cjk \
+    wine wine64 fonts-wine xz-utils xvfb xauth fonts-noto-cjk fonts-tlwg-garuda-ttf \
     clang-format clang libclang-rt-14-dev
