@@ -5,12 +5,14 @@
 # it, which the module adds to the toolkit's plugin path before it starts.
 #
 #   bin/netportui.dll                     the module
-#   bin/Qt6Core.dll, Qt6Gui.dll, ...      the Qt libraries the module imports
+#   bin/Qt6Core_netportui.dll, ...        the Qt libraries the module imports,
+#                                         named with Qt's library infix
 #   bin/libstdc++-6.dll, ...              the compiler's runtime (MinGW only)
-#   bin/netportui/platforms/qwindows.dll  the platform plugin
+#   bin/netportui/platforms/qwindows_netportui.dll  the platform plugin
 #   bin/netportui/styles/...              the Windows style
 #   bin/monitor_<language>.qm             the chosen catalogue (NETPORTUI_CATALOGUE)
 #
+# The file names come from the Qt the module is built against, infix and all.
 # CPack packs the same tree as netportui-<version>-win64.zip.
 
 install(TARGETS netportui RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})

@@ -1,9 +1,15 @@
 #!/usr/bin/env bash
-# build-qt-windows.sh PREFIX: builds Qt for Windows from Debian's own source
-# of qt6-base (6.4.2, the version of Debian's Qt, whose moc, uic, rcc and
-# lrelease then serve as its host tools) with Debian's MinGW-w64 compilers, and
-# installs it into PREFIX. Only what the module needs: Core, Gui and Widgets,
-# the "windows" platform plugin and the Windows styles.
+# build-qt-windows.sh [--plain] PREFIX: builds Qt for Windows from Debian's
+# own source of qt6-base (6.4.2, the version of Debian's Qt, whose moc, uic,
+# rcc and lrelease then serve as its host tools) with Debian's MinGW-w64
+# compilers, and installs it into PREFIX. Only what the module needs: Core,
+# Gui and Widgets, the "windows" platform plugin and the Windows styles.
+#
+# The module's own Qt: every library and plugin carries the infix "_netportui"
+# (Qt6Core_netportui.dll) and every class the namespace NetportQt, so that the
+# files in the system directory and the names in a host process never meet
+# another product's Qt. --plain builds Qt without either, as most products
+# ship it: the foreign Qt of the coexistence tests.
 #
 # The source and the build tree are kept beside PREFIX (in PREFIX.work) until
 # the build succeeds, so that an interrupted build goes on where it stopped.
@@ -12,8 +18,13 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
+own_qt=(-DQT_LIBINFIX=_netportui -DQT_NAMESPACE=NetportQt)
+if [ "${1:-}" = --plain ]; then
+    own_qt=()
+    shift
+fi
 [ $# -eq 1 ] || {
-    echo "usage: build-qt-windows.sh PREFIX" >&2
+    echo "usage: build-qt-windows.sh [--plain] PREFIX" >&2
     exit 2
 }
 prefix=$1
@@ -89,7 +100,7 @@ cmake -G Ninja -S "$source_dir" -B "$build_dir" \
     -DFEATURE_system_pcre2=OFF -DFEATURE_system_png=OFF -DFEATURE_system_harfbuzz=OFF \
     -DFEATURE_system_freetype=OFF -DFEATURE_system_doubleconversion=OFF \
     -DFEATURE_system_libb2=OFF -DFEATURE_system_textmarkdownreader=OFF \
-    >"$work/configure.log" 2>&1 || {
+    "${own_qt[@]}" >"$work/configure.log" 2>&1 || {
     tail -30 "$work/configure.log" >&2
     exit 1
 }

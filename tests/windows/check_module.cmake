@@ -74,9 +74,10 @@ if(NOT exports STREQUAL "DllEntryPoint;InitializePrintMonitorUI")
          "InitializePrintMonitorUI")
 endif()
 
-# What the module may import: Qt, the spooler, the system's kernel, user
+# What the module may import: its own Qt (named with the infix, never the
+# names every other product's Qt has), the spooler, the system's kernel, user
 # interface and C runtime, and the compiler's runtime.
-set(required Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll WINSPOOL.DRV)
+set(required Qt6Core_netportui.dll Qt6Gui_netportui.dll Qt6Widgets_netportui.dll WINSPOOL.DRV)
 set(allowed ${required} KERNEL32.dll USER32.dll msvcrt.dll libgcc_s_seh-1.dll libstdc++-6.dll
     libwinpthread-1.dll)
 string(TOLOWER "${allowed}" allowed)
@@ -99,13 +100,19 @@ message(STATUS "imports: ${imports}")
 # The installation: the files the system directory receives.
 file(REMOVE_RECURSE ${install})
 run(${CMAKE_COMMAND} --install ${build} --prefix ${install})
-foreach(file netportui.dll Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll libstdc++-6.dll
-        libgcc_s_seh-1.dll libwinpthread-1.dll netportui/platforms/qwindows.dll
-        netportui/styles/qwindowsvistastyle.dll)
+foreach(file netportui.dll Qt6Core_netportui.dll Qt6Gui_netportui.dll Qt6Widgets_netportui.dll
+        libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll
+        netportui/platforms/qwindows_netportui.dll netportui/styles/qwindowsvistastyle_netportui.dll)
     if(NOT EXISTS ${install}/bin/${file})
         fail("cmake --install did not install bin/${file}")
     endif()
 endforeach()
+# No file of the installation has a name that another product's Qt has.
+file(GLOB_RECURSE plain_qt RELATIVE ${install} ${install}/bin/Qt6*.dll ${install}/bin/q*.dll)
+list(FILTER plain_qt EXCLUDE REGEX "_netportui\\.dll$")
+if(plain_qt)
+    fail("cmake --install laid out Qt files without the library infix: ${plain_qt}")
+endif()
 # Every DLL that comes with Qt or the compiler and that an installed DLL or
 # plugin imports is installed beside the module; the rest are the system's.
 file(GLOB shipped RELATIVE ${install}/bin ${install}/bin/*.dll)

@@ -375,7 +375,8 @@ std::wstring sentCommands() {
 bool movePlatformPlugin(bool away) {
     wchar_t system[MAX_PATH];
     GetSystemDirectoryW(system, MAX_PATH);
-    const std::wstring plugin = std::wstring(system) + L"\\netportui\\platforms\\qwindows.dll";
+    const std::wstring plugin =
+        std::wstring(system) + L"\\netportui\\platforms\\qwindows_netportui.dll";
     const std::wstring parked = plugin + L".parked";
     return away ? MoveFileW(plugin.c_str(), parked.c_str()) != 0
                 : MoveFileW(parked.c_str(), plugin.c_str()) != 0;
