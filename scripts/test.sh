@@ -8,9 +8,13 @@ cd "$(dirname "$0")/.."
 
 bash scripts/setup-tests.sh
 bash scripts/setup.sh build
-# Qt for Windows, for the module's Windows build and the tests under Wine.
+# Qt for Windows: the module's own (library infix and namespace) for its
+# Windows build and the tests under Wine, and the plain one that most products
+# ship, for the Wine test's host that is a Qt application of its own.
 qt_windows=$(bash scripts/qt-windows.sh)
-cmake -S . -B build -DNETPORTUI_QT_WINDOWS="$qt_windows" >/dev/null
+qt_windows_plain=$(bash scripts/qt-windows.sh plain)
+cmake -S . -B build -DNETPORTUI_QT_WINDOWS="$qt_windows" \
+    -DNETPORTUI_FOREIGN_QT_WINDOWS="$qt_windows_plain" >/dev/null
 ctest --test-dir build --output-on-failure -j2
 
 # The whole suite again with AddressSanitizer and UndefinedBehaviorSanitizer,

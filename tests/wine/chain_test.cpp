@@ -9,6 +9,12 @@
 // then compares what reached the port monitor (journal.h) and the port the
 // monitor keeps.
 //
+// Beside the plain program, the module meets the company it keeps in real
+// processes: another product's Qt6Core.dll in the program's own folder (which
+// Windows searches first), a host that is itself a Qt application built
+// against another Qt (qt_host.cpp), two threads calling at once, and the
+// Arabic catalogue in the system directory.
+//
 // Usage: chain_test.exe PICTURE_FOLDER. One line per check, and "N check(s)
 // failed" last. Every wait is bounded: a window that does not appear or does
 // not close fails the scenario with its caption and what was expected, and
@@ -20,8 +26,10 @@
 #include <gdiplus.h>
 #include <winsplp.h>
 
+#include <atomic>
 #include <cstdio>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -32,6 +40,13 @@ const wchar_t kCaption[] = L"VARDENO TCP/IP Port Configuration (4.2.2)";
 const wchar_t kSocketPort[] = L"10.0.0.5:9101";
 const wchar_t kHttpPort[] = L"http://10.0.0.7/elp3";
 const wchar_t kLocalPort[] = L"NETPORTUI_TEST_1:";
+// The caption with the Arabic catalogue installed.
+const wchar_t kArabicCaption[] = L"\u062a\u0643\u0648\u064a\u0646 \u0645\u0646\u0641\u0630 "
+                                 L"VARDENO TCP/IP (4.2.2)";
+// The Qt host's own windows' captions begin so; they are not the module's.
+const wchar_t kHostWindows[] = L"NETPORTUI Qt host";
+const wchar_t kQtHost[] = L"C:\\netportui-qthost\\qt_host.exe";
+const wchar_t kQtHostResult[] = L"C:\\netportui-tests\\qthost-result.txt";
 
 // How long a person waits for a window and for it to close, between two
 // keys, and before looking at a page.
@@ -43,6 +58,8 @@ const DWORD kSettle = 500;
 int failures = 0;
 std::wstring pictureFolder;
 MonitorJournal* journal = nullptr;
+// The process whose windows a person looks at: 0 for this one.
+std::atomic<DWORD> watchedProcess{0};
 
 std::string narrow(const std::wstring& text) {
     std::string out;
@@ -117,13 +134,14 @@ void typeKeys(const std::wstring& keys) {
     }
 }
 
-// This process's visible top-level windows with that caption (any, when
-// empty).
+// The watched process's visible top-level windows with that caption (any of
+// the module's, when empty).
 std::vector<HWND> windows(const std::wstring& caption) {
     struct Search {
         std::wstring caption;
+        DWORD process;
         std::vector<HWND> found;
-    } search{caption, {}};
+    } search{caption, watchedProcess ? watchedProcess.load() : GetCurrentProcessId(), {}};
     EnumWindows(
         [](HWND window, LPARAM data) -> BOOL {
             auto& s = *reinterpret_cast<Search*>(data);
@@ -131,8 +149,9 @@ std::vector<HWND> windows(const std::wstring& caption) {
             GetWindowThreadProcessId(window, &process);
             wchar_t text[256] = {};
             GetWindowTextW(window, text, 256);
-            if (process == GetCurrentProcessId() && IsWindowVisible(window) &&
-                (s.caption.empty() || s.caption == text)) {
+            const bool hostWindow = std::wstring(text).rfind(kHostWindows, 0) == 0;
+            if (process == s.process && IsWindowVisible(window) &&
+                (s.caption.empty() ? !hostWindow : s.caption == text)) {
                 s.found.push_back(window);
             }
             return TRUE;
@@ -141,11 +160,11 @@ std::vector<HWND> windows(const std::wstring& caption) {
     return search.found;
 }
 
-// Saves what the screen shows of the window (or the whole screen) as PNG.
-// Qt's windows come out black through PrintWindow under Wine, so the picture
-// is copied from the screen with the window in front.
-bool savePicture(HWND window, const std::string& name) {
-    RECT r = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+// What the screen shows of the window (or the whole screen). Qt's windows come
+// out black through PrintWindow under Wine, so the picture is copied from the
+// screen with the window in front. The caller deletes the bitmap.
+HBITMAP screenPicture(HWND window, RECT& r) {
+    r = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     if (window) {
         GetWindowRect(window, &r);
     }
@@ -155,6 +174,43 @@ bool savePicture(HWND window, const std::string& name) {
     HGDIOBJ old = SelectObject(memory, bitmap);
     BitBlt(memory, 0, 0, r.right - r.left, r.bottom - r.top, screen, r.left, r.top, SRCCOPY);
     SelectObject(memory, old);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return bitmap;
+}
+
+// Where in the window the summary's symbol is: the middle of its blue, as a
+// share of the window's width (0 left, 1 right); -1 when no blue is seen.
+double symbolPlace(HWND window) {
+    RECT r;
+    HBITMAP bitmap = screenPicture(window, r);
+    const LONG width = r.right - r.left;
+    const LONG height = r.bottom - r.top;
+    BITMAPINFO info = {};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    std::vector<DWORD> pixels(size_t(width) * size_t(height));
+    HDC screen = GetDC(nullptr);
+    GetDIBits(screen, bitmap, 0, UINT(height), pixels.data(), &info, DIB_RGB_COLORS);
+    ReleaseDC(nullptr, screen);
+    DeleteObject(bitmap);
+    double sum = 0;
+    long count = 0;
+    for (LONG y = 0; y < height; ++y) {
+        for (LONG x = 0; x < width; ++x) {
+            const DWORD p = pixels[size_t(y) * size_t(width) + size_t(x)];
+            if ((p & 0xff) > 200 && ((p >> 8) & 0xff) < 60 && ((p >> 16) & 0xff) < 60) {
+                sum += x;
+                ++count;
+            }
+        }
+    }
+    return count > 20 ? sum / double(count) / double(width) : -1;
+}
+
+// Saves what the screen shows of the window (or the whole screen) as PNG.
+bool savePicture(HWND window, const std::string& name) {
+    RECT r;
+    HBITMAP bitmap = screenPicture(window, r);
     // GDI+'s PNG encoder.
     const CLSID png = {
         0x557cf406, 0x1a04, 0x11d3, {0x9a, 0x73, 0x00, 0x00, 0xf8, 0x1e, 0xf3, 0x2e}};
@@ -164,8 +220,6 @@ bool savePicture(HWND window, const std::string& name) {
     const bool saved = image && image->Save(file.c_str(), &png, nullptr) == Gdiplus::Ok;
     delete image;
     DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
     return saved;
 }
 
@@ -176,6 +230,7 @@ struct Step {
     std::string picture;    // saved before the keys (empty: none)
     std::wstring keys;
     LONG openChannels = -1; // channels open at the monitor meanwhile (-1: not checked)
+    char symbol = 0;        // the side of the window the symbol is on: 'L', 'R' (0: none)
 };
 
 // ---- The scenarios -----------------------------------------------------------
@@ -195,6 +250,9 @@ struct Scenario {
     const wchar_t* port;     // the port to look at afterwards
     const wchar_t* settings; // what "GetProperties" answers for it; nullptr: no such port
     bool withoutPlatformPlugin = false;
+    int callers = 1;                    // threads that call at the same moment
+    const wchar_t* catalogue = nullptr; // put into the system directory meanwhile
+    bool inQtHost = false;              // called by the Qt host program
 };
 
 // What the person saw and what went wrong, shared by the two threads.
@@ -285,6 +343,15 @@ DWORD WINAPI person(void* data) {
         }
         if (!step.picture.empty() && !savePicture(window, step.picture)) {
             run.problems.push_back("the picture " + step.picture + " was not saved");
+        }
+        if (step.symbol) {
+            const double place = symbolPlace(window);
+            const bool right = place > 0.75;
+            if (place < 0 || (step.symbol == 'R') != right || (!right && place > 0.25)) {
+                run.problems.push_back(what + ": the symbol is at " + std::to_string(place) +
+                                       " of the width, expected on the " +
+                                       (step.symbol == 'R' ? "right" : "left"));
+            }
         }
         typeKeys(step.keys);
     }
@@ -382,17 +449,114 @@ bool movePlatformPlugin(bool away) {
                 : MoveFileW(parked.c_str(), plugin.c_str()) != 0;
 }
 
-BOOL runOperation(const Scenario& s) {
+// Puts a catalogue from the program's folder into the system directory, or
+// takes it out again.
+bool placeCatalogue(const wchar_t* name, bool in) {
+    wchar_t system[MAX_PATH];
+    GetSystemDirectoryW(system, MAX_PATH);
+    const std::wstring installed = std::wstring(system) + L"\\" + name;
+    return in ? CopyFileW((L"C:\\netportui-tests\\" + std::wstring(name)).c_str(),
+                          installed.c_str(), FALSE) != 0
+              : DeleteFileW(installed.c_str()) != 0;
+}
+
+// What the Qt host wrote, "name value" a line; empty when it wrote nothing.
+std::vector<std::pair<std::string, long>> hostResults() {
+    std::vector<std::pair<std::string, long>> results;
+    if (FILE* file = _wfopen(kQtHostResult, L"r")) {
+        char name[64];
+        long value = 0;
+        while (std::fscanf(file, "%63s %ld", name, &value) == 2) {
+            results.emplace_back(name, value);
+        }
+        std::fclose(file);
+    }
+    return results;
+}
+
+long hostResult(const std::vector<std::pair<std::string, long>>& results, const char* name) {
+    for (const auto& [key, value] : results) {
+        if (key == name) {
+            return value;
+        }
+    }
+    return -1;
+}
+
+// Runs the Qt host, which calls AddPortW from its user-interface thread, and
+// checks what it saw of its own Qt meanwhile and afterwards. Its windows are
+// the ones the person looks at.
+BOOL addPortInQtHost(DWORD& error) {
+    DeleteFileW(kQtHostResult);
+    std::wstring command = std::wstring(kQtHost) + L" " + kQtHostResult;
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    if (!CreateProcessW(kQtHost, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        L"C:\\netportui-qthost", &startup, &process)) {
+        check(false, "the Qt host starts: error " + std::to_string(GetLastError()));
+        error = 0;
+        return FALSE;
+    }
+    watchedProcess = process.dwProcessId;
+    const bool ended = WaitForSingleObject(process.hProcess, 120000) == WAIT_OBJECT_0;
+    DWORD code = 0;
+    GetExitCodeProcess(process.hProcess, &code);
+    if (!ended) {
+        TerminateProcess(process.hProcess, 9);
+    }
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    check(ended && code == 0, "the Qt host quits normally: exit code " + std::to_string(code));
+    const auto results = hostResults();
+    std::printf("the Qt host: its timer fired %ld times and its window was painted %ld times "
+                "while AddPortW ran\n",
+                hostResult(results, "ticks"), hostResult(results, "paints"));
+    check(hostResult(results, "ticks") > 10, "the Qt host's timer goes on firing meanwhile");
+    check(hostResult(results, "paints") > 10, "the Qt host's window goes on being painted");
+    check(hostResult(results, "application") == 1,
+          "the Qt host's application is intact afterwards");
+    check(hostResult(results, "another") == 1, "the Qt host opens another window of its own");
+    error = DWORD(hostResult(results, "error"));
+    return hostResult(results, "addport") == 1;
+}
+
+BOOL runOperation(const Scenario& s, DWORD& error) {
     std::wstring name = s.name;
+    SetLastError(0xfeed);
+    BOOL result = FALSE;
+    if (s.inQtHost) {
+        return addPortInQtHost(error);
+    }
     switch (s.operation) {
     case AddPort:
-        return AddPortW(nullptr, nullptr, name.data());
+        result = AddPortW(nullptr, nullptr, name.data());
+        break;
     case ConfigurePort:
-        return ConfigurePortW(nullptr, nullptr, name.data());
+        result = ConfigurePortW(nullptr, nullptr, name.data());
+        break;
     case DeletePort:
-        return DeletePortW(nullptr, nullptr, name.data());
+        result = DeletePortW(nullptr, nullptr, name.data());
+        break;
     }
-    return FALSE;
+    error = GetLastError();
+    return result;
+}
+
+// A second caller of the same operation, started at the same moment as the
+// first.
+struct SecondCaller {
+    const Scenario* scenario;
+    HANDLE go;
+    BOOL result;
+    DWORD error;
+};
+
+DWORD WINAPI secondCaller(void* data) {
+    auto& caller = *static_cast<SecondCaller*>(data);
+    WaitForSingleObject(caller.go, INFINITE);
+    caller.result = runOperation(*caller.scenario, caller.error);
+    return 0;
 }
 
 void runScenario(const Scenario& s) {
@@ -401,20 +565,46 @@ void runScenario(const Scenario& s) {
     if (s.withoutPlatformPlugin) {
         check(movePlatformPlugin(true), "the platform plugin is moved away");
     }
+    if (s.catalogue) {
+        check(placeCatalogue(s.catalogue, true), "the catalogue is in the system directory");
+    }
     journal->count = journal->opened = journal->closed = 0;
+    watchedProcess = 0;
     Run run{&s, ++index, CreateEventW(nullptr, TRUE, FALSE, nullptr), {}, -1, {}};
+    SecondCaller second{&s, CreateEventW(nullptr, TRUE, FALSE, nullptr), FALSE, 0};
+    HANDLE secondThread =
+        s.callers > 1 ? CreateThread(nullptr, 0, secondCaller, &second, 0, nullptr) : nullptr;
     QueryPerformanceCounter(&run.started);
     HANDLE thread = CreateThread(nullptr, 0, person, &run, 0, nullptr);
-    SetLastError(0xfeed);
-    const BOOL result = runOperation(s);
-    const DWORD error = GetLastError();
+    SetEvent(second.go);
+    DWORD error = 0;
+    BOOL result = runOperation(s, error);
     const double took = millisecondsSince(run.started);
+    if (secondThread) {
+        WaitForSingleObject(secondThread, INFINITE);
+        CloseHandle(secondThread);
+        // Whichever caller came first showed the wizard; the other was turned
+        // away at once.
+        std::printf("the two callers: %d (error %lu) and %d (error %lu)\n", result, error,
+                    second.result, second.error);
+        if (!result) {
+            std::swap(result, second.result);
+            std::swap(error, second.error);
+        }
+        expect("the other caller's result", second.result, FALSE);
+        expect("the other caller's last error", second.error, ERROR_BUSY);
+    }
+    CloseHandle(second.go);
     SetEvent(run.operationDone);
     WaitForSingleObject(thread, INFINITE);
     CloseHandle(thread);
     CloseHandle(run.operationDone);
+    watchedProcess = 0;
     if (s.withoutPlatformPlugin) {
         check(movePlatformPlugin(false), "the platform plugin is back");
+    }
+    if (s.catalogue) {
+        check(placeCatalogue(s.catalogue, false), "the catalogue is taken out again");
     }
 
     for (const std::string& problem : run.problems) {
@@ -441,18 +631,43 @@ void runScenario(const Scenario& s) {
     }
 }
 
-// The socket port as the wizard adds it: the method page, host and port, SNMP,
-// the summary; pictures of each page when `pictures` names them.
-std::vector<Step> socketWizard(const std::string& pictures) {
+// A socket port as the wizard adds it: the method page, host and port 9101,
+// SNMP, the summary (its symbol on the left, or on the right when the windows
+// are mirrored); pictures of each page when `pictures` names them.
+std::vector<Step> socketWizard(const std::string& pictures, const wchar_t* host = L"10.0.0.5",
+                               const wchar_t* caption = kCaption, char symbol = 'L') {
     const auto picture = [&pictures](const char* page) {
         return pictures.empty() ? pictures : pictures + page;
     };
-    return {{kCaption, "the method page", picture("method"), L"{Return}"},
-            {kCaption, "the socket page", "", L"10.0.0.5{Tab}9101{Shift+Tab}"},
-            {kCaption, "the socket page, filled", picture("socket"), L"{Return}"},
-            {kCaption, "the SNMP page", "", L"{Tab}public"},
-            {kCaption, "the SNMP page, filled", picture("snmp"), L"{Return}"},
-            {kCaption, "the summary", picture("summary"), L"{Return}"}};
+    return {{caption, "the method page", picture("method"), L"{Return}"},
+            {caption, "the socket page", "", host + std::wstring(L"{Tab}9101{Shift+Tab}")},
+            {caption, "the socket page, filled", picture("socket"), L"{Return}"},
+            {caption, "the SNMP page", "", L"{Tab}public"},
+            {caption, "the SNMP page, filled", picture("snmp"), L"{Return}"},
+            {caption, "the summary", picture("summary"), L"{Return}", -1, symbol}};
+}
+
+// A text that lives as long as the test, for the scenarios' tables.
+const wchar_t* kept(const std::wstring& text) {
+    static std::vector<std::unique_ptr<std::wstring>> texts;
+    texts.push_back(std::make_unique<std::wstring>(text));
+    return texts.back()->c_str();
+}
+
+// Such a port's name, the settings string "AddPort" carries for it, and what
+// the monitor then keeps.
+const wchar_t* socketPort(const std::wstring& host) {
+    return kept(host + L":9101");
+}
+
+const wchar_t* socketAdded(const std::wstring& host) {
+    return kept(host + L":9101;PROT=SOCKET;MONITORING=ON;COMMUNITY=public;");
+}
+
+const wchar_t* socketStored(const std::wstring& host) {
+    return kept(host + L":9101;PROT=SOCKET;TIMEOUT=5;HTTP_PROXY_ENABLED=OFF;HTTP_PROXY_NAME=;"
+                       L"HTTP_PROXY_PORT=;HTTP_PROXY_LPRINTER=;HTTP_SECURE=OFF;MONITORING=ON;"
+                       L"COMMUNITY=public");
 }
 
 const wchar_t kSocketAdded[] = L"10.0.0.5:9101;PROT=SOCKET;MONITORING=ON;COMMUNITY=public;";
@@ -501,10 +716,27 @@ Scenario deleting(const char* title, const wchar_t* port) {
     return {title, DeletePort, port, {}, TRUE, 0, commands, port, nullptr};
 }
 
+// A socket port added through the wizard, with the host's address in its name.
+Scenario addingSocket(const char* title, const std::wstring& host, std::vector<Step> steps) {
+    return adding(title, std::move(steps), socketAdded(host), socketPort(host), socketStored(host));
+}
+
 std::vector<Scenario> scenarios() {
     std::vector<Step> again = socketWizard("");
     again.push_back({L"WARNING", "\"Port already exists\"", "wine-warning", L"{Return}", 1});
     const std::wstring nothing = sent();
+    Scenario twoCallers = addingSocket("AddPortW on two threads at the same moment", L"10.0.0.8",
+                                       socketWizard("", L"10.0.0.8"));
+    twoCallers.callers = 2;
+    // Both calls ask the monitor for its user interface; one adds the port.
+    twoCallers.sent =
+        sent(L"MonitorUI \nAddPort " + std::wstring(socketAdded(L"10.0.0.8")) + L"\n");
+    Scenario inQtHost = addingSocket("AddPortW from a Qt application's own thread", L"10.0.0.6",
+                                     socketWizard("", L"10.0.0.6"));
+    inQtHost.inQtHost = true;
+    Scenario arabic = addingSocket("AddPortW with the Arabic catalogue", L"10.0.0.9",
+                                   socketWizard("wine-ar-", L"10.0.0.9", kArabicCaption, 'R'));
+    arabic.catalogue = L"monitor_ar.qm";
     return {
         {"AddPortW without the platform plugin",
          AddPort,
@@ -542,6 +774,16 @@ std::vector<Scenario> scenarios() {
                     kHttpStored),
         deleting("DeletePortW: the HTTP port", kHttpPort),
         deleting("DeletePortW: the socket port", kSocketPort),
+        // Two property sheets at once, each on a thread of its own.
+        twoCallers,
+        deleting("DeletePortW: the port the two callers added", socketPort(L"10.0.0.8")),
+        // A host that is a Qt application itself, with another Qt.
+        inQtHost,
+        deleting("DeletePortW: the Qt host's port", socketPort(L"10.0.0.6")),
+        // The windows as an administrator in Arabic sees them: mirrored, and the
+        // same settings string as in English.
+        arabic,
+        deleting("DeletePortW: the Arabic run's port", socketPort(L"10.0.0.9")),
     };
 }
 
@@ -608,6 +850,59 @@ void runDirectCases() {
     FreeLibrary(module);
 }
 
+// The module's version resource, as Explorer and installers read it.
+void checkVersionResource() {
+    wchar_t path[MAX_PATH];
+    GetSystemDirectoryW(path, MAX_PATH);
+    lstrcatW(path, L"\\netportui.dll");
+    DWORD handle = 0;
+    std::vector<BYTE> block(GetFileVersionInfoSizeW(path, &handle));
+    const bool read =
+        !block.empty() && GetFileVersionInfoW(path, 0, DWORD(block.size()), block.data());
+    check(read, "netportui.dll carries a version resource");
+    if (!read) {
+        return;
+    }
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT size = 0;
+    VerQueryValueW(block.data(), L"\\", reinterpret_cast<void**>(&fixed), &size);
+    unsigned major = 0, minor = 0, patch = 0;
+    std::sscanf(NETPORTUI_VERSION, "%u.%u.%u", &major, &minor, &patch);
+    expect("the file version's high word", fixed ? fixed->dwFileVersionMS : 0,
+           (major << 16) | minor);
+    expect("the file version's low word", fixed ? fixed->dwFileVersionLS : 0, patch << 16);
+    expect("the product version's high word", fixed ? fixed->dwProductVersionMS : 0,
+           (major << 16) | minor);
+    const std::wstring version(NETPORTUI_VERSION, NETPORTUI_VERSION + lstrlenA(NETPORTUI_VERSION));
+    const std::pair<const wchar_t*, std::wstring> strings[] = {
+        {L"FileVersion", version},
+        {L"ProductVersion", version},
+        {L"CompanyName", L"VARDENO"},
+        {L"FileDescription", L"VARDENO Port Monitor user interface"},
+        {L"ProductName", L"VARDENO Port Monitor"},
+        {L"OriginalFilename", L"netportui.dll"},
+        {L"InternalName", L"netportui"},
+    };
+    for (const auto& [name, expected] : strings) {
+        wchar_t* value = nullptr;
+        const std::wstring key = std::wstring(L"\\StringFileInfo\\040904B0\\") + name;
+        VerQueryValueW(block.data(), key.c_str(), reinterpret_cast<void**>(&value), &size);
+        expectText(narrow(name), value ? value : L"<none>", expected);
+    }
+}
+
+// Another product's Qt6Core.dll lies in this program's folder. Windows
+// searches that folder first, so a module that imports a library of that name
+// would get it; the module's own Qt has other names.
+void checkForeignQtCore() {
+    HMODULE foreign = LoadLibraryW(L"Qt6Core.dll");
+    check(foreign && GetProcAddress(foreign, "netportuiForeignQtCore"),
+          "a search for Qt6Core.dll finds another product's in the program's folder");
+    if (foreign) {
+        FreeLibrary(foreign);
+    }
+}
+
 // Registers the test monitor as an installer does; its DLL lies in the system
 // directory already. Ports an interrupted run left behind go first.
 bool installMonitor() {
@@ -645,9 +940,11 @@ int main(int argc, char** argv) {
 
     if (journal && installMonitor()) {
         const std::vector<Scenario> all = scenarios();
+        checkForeignQtCore();
         // The first scenario meets a process that has never loaded the module.
         runScenario(all.front());
         runDirectCases();
+        checkVersionResource();
         for (size_t i = 1; i < all.size(); ++i) {
             runScenario(all[i]);
         }

@@ -1,8 +1,10 @@
 # Runs the Windows test program PROGRAM under Wine (WINE, WINESERVER) in the
 # private prefix PREFIX, on the X server that DISPLAY names, after copying
 # SYSTEM_FILES (files, or folders whose contents are copied) into the
-# prefix's system directory. The program gets the folder PICTURES for its
-# pictures. Whenever Wine cannot start or the program cannot run, the test
+# prefix's system directory, PROGRAM_FILES beside the program (in
+# C:\netportui-tests) and the folder QT_HOST, the test's Qt host program with
+# its Qt, to C:\netportui-qthost. The program gets the folder PICTURES for
+# its pictures. Whenever Wine cannot start or the program cannot run, the test
 # fails and says why: an absent Windows run proves nothing.
 cmake_minimum_required(VERSION 3.25)
 
@@ -23,6 +25,11 @@ foreach(tool WINE WINESERVER)
 endforeach()
 if(NOT EXISTS "${PROGRAM}")
     fail("${PROGRAM} has not been built")
+endif()
+if(NOT QT_HOST OR NOT EXISTS "${QT_HOST}/qt_host.exe")
+    fail("The Qt host program has not been built: it needs Qt for Windows without infix "
+         "(\"bash scripts/qt-windows.sh plain\" makes it; scripts/test.sh passes it on as "
+         "-DNETPORTUI_FOREIGN_QT_WINDOWS=...)")
 endif()
 if(NOT DEFINED ENV{DISPLAY})
     fail("No X server: the test runs on one of its own (tests/xvfb/on_xvfb.sh)")
@@ -93,8 +100,16 @@ endif()
 # anything.
 set(program_dir ${PREFIX}/drive_c/netportui-tests)
 file(REMOVE_RECURSE ${program_dir})
-file(COPY ${PROGRAM} DESTINATION ${program_dir})
+file(COPY ${PROGRAM} ${PROGRAM_FILES} DESTINATION ${program_dir})
 get_filename_component(program_name ${PROGRAM} NAME)
+set(host_dir ${PREFIX}/drive_c/netportui-qthost)
+file(REMOVE_RECURSE ${host_dir})
+file(COPY ${QT_HOST}/ DESTINATION ${host_dir})
+# A catalogue that an interrupted run left in the system directory.
+file(GLOB stray_catalogues ${windows}/system32/monitor*.qm)
+if(stray_catalogues)
+    file(REMOVE ${stray_catalogues})
+endif()
 
 # Wine's own virtual desktop: Wine draws the frames and captions and keeps the
 # focus itself, as Windows does, without a window manager on the X server.

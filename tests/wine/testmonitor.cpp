@@ -223,7 +223,7 @@ DWORD command(const std::wstring& name, const std::wstring& text, BYTE* output, 
 // The channels carry nothing: every command names its port in its input.
 BOOL WINAPI xcvOpenPort(HANDLE monitor, LPCWSTR, ACCESS_MASK, PHANDLE channel) {
     *channel = monitor;
-    journal([](MonitorJournal& j) { ++j.opened; });
+    journal([](MonitorJournal& j) { InterlockedIncrement(&j.opened); });
     return TRUE;
 }
 
@@ -232,18 +232,19 @@ DWORD WINAPI xcvDataPort(HANDLE, LPCWSTR name, PBYTE input, DWORD inputBytes, PB
     *needed = 0;
     const std::wstring text = inputText(input, inputBytes);
     const DWORD status = command(name, text, output, outputBytes, needed);
+    // Calls may come from several threads at once: each takes its own entry.
     journal([&](MonitorJournal& j) {
-        if (j.count < MonitorJournal::kEntries) {
-            lstrcpynW(j.entries[j.count].command, name, ARRAYSIZE(j.entries[j.count].command));
-            lstrcpynW(j.entries[j.count].input, text.c_str(), ARRAYSIZE(j.entries[j.count].input));
+        const LONG entry = InterlockedIncrement(&j.count) - 1;
+        if (entry < MonitorJournal::kEntries) {
+            lstrcpynW(j.entries[entry].command, name, ARRAYSIZE(j.entries[entry].command));
+            lstrcpynW(j.entries[entry].input, text.c_str(), ARRAYSIZE(j.entries[entry].input));
         }
-        ++j.count;
     });
     return status;
 }
 
 BOOL WINAPI xcvClosePort(HANDLE) {
-    journal([](MonitorJournal& j) { ++j.closed; });
+    journal([](MonitorJournal& j) { InterlockedIncrement(&j.closed); });
     return TRUE;
 }
 
