@@ -7,6 +7,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <thread>
+
 class HostApplicationTest : public QObject {
     Q_OBJECT
 private slots:
@@ -33,6 +35,15 @@ private slots:
         releaseApplication();
         win32::endDebugCapture();
         QCOMPARE(QCoreApplication::instance(), host);
+    }
+
+    void hostsApplicationServesItsOwnThreadOnly() {
+        // Windows made on another thread than the one the host's application
+        // belongs to would take the process down.
+        QCOMPARE(applicationStartError(), DWORD(ERROR_SUCCESS));
+        DWORD elsewhere = ERROR_SUCCESS;
+        std::thread([&elsewhere] { elsewhere = applicationStartError(); }).join();
+        QCOMPARE(elsewhere, DWORD(ERROR_NOT_SUPPORTED));
     }
 };
 
