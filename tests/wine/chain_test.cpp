@@ -20,6 +20,7 @@
 // not close fails the scenario with its caption and what was expected, and
 // the windows are closed so that the operation returns.
 #include "tests/wine/journal.h"
+#include "tests/wine/monitorregistration.h"
 
 #include <winspool.h>
 
@@ -35,7 +36,7 @@
 
 namespace {
 
-const wchar_t kMonitor[] = L"VARDENO Port Monitor";
+const wchar_t* const kMonitor = kTestMonitor;
 const wchar_t kCaption[] = L"VARDENO TCP/IP Port Configuration (4.2.2)";
 const wchar_t kSocketPort[] = L"10.0.0.5:9101";
 const wchar_t kHttpPort[] = L"http://10.0.0.7/elp3";
@@ -903,15 +904,8 @@ void checkForeignQtCore() {
     }
 }
 
-// Registers the test monitor as an installer does; its DLL lies in the system
-// directory already. Ports an interrupted run left behind go first.
 bool installMonitor() {
-    RegDeleteTreeW(HKEY_LOCAL_MACHINE, L"System\\CurrentControlSet\\Control\\Print\\Monitors\\"
-                                       L"VARDENO Port Monitor\\Ports");
-    DeleteMonitorW(nullptr, nullptr, const_cast<LPWSTR>(kMonitor));
-    MONITOR_INFO_2W info = {const_cast<LPWSTR>(kMonitor), const_cast<LPWSTR>(L"Windows x64"),
-                            const_cast<LPWSTR>(L"netport_testmon.dll")};
-    const BOOL added = AddMonitorW(nullptr, 2, reinterpret_cast<LPBYTE>(&info));
+    const BOOL added = registerTestMonitor();
     check(added, "AddMonitorW registers \"VARDENO Port Monitor\"" +
                      (added ? std::string() : ": error " + std::to_string(GetLastError())));
     return added;

@@ -4,7 +4,7 @@
 # prefix's system directory, PROGRAM_FILES beside the program (in
 # C:\netportui-tests) and the folder QT_HOST, the test's Qt host program with
 # its Qt, to C:\netportui-qthost. The program gets the folder PICTURES for
-# its pictures. Whenever Wine cannot start or the program cannot run, the test
+# its pictures (or other results), and PROGRAM_ARGS after it. Whenever Wine cannot start or the program cannot run, the test
 # fails and says why: an absent Windows run proves nothing.
 cmake_minimum_required(VERSION 3.25)
 
@@ -26,7 +26,7 @@ endforeach()
 if(NOT EXISTS "${PROGRAM}")
     fail("${PROGRAM} has not been built")
 endif()
-if(NOT QT_HOST OR NOT EXISTS "${QT_HOST}/qt_host.exe")
+if(DEFINED QT_HOST AND NOT EXISTS "${QT_HOST}/qt_host.exe")
     fail("The Qt host program has not been built: it needs Qt for Windows without infix "
          "(\"bash scripts/qt-windows.sh plain\" makes it; scripts/test.sh passes it on as "
          "-DNETPORTUI_FOREIGN_QT_WINDOWS=...)")
@@ -104,7 +104,9 @@ file(COPY ${PROGRAM} ${PROGRAM_FILES} DESTINATION ${program_dir})
 get_filename_component(program_name ${PROGRAM} NAME)
 set(host_dir ${PREFIX}/drive_c/netportui-qthost)
 file(REMOVE_RECURSE ${host_dir})
-file(COPY ${QT_HOST}/ DESTINATION ${host_dir})
+if(QT_HOST)
+    file(COPY ${QT_HOST}/ DESTINATION ${host_dir})
+endif()
 # A catalogue that an interrupted run left in the system directory.
 file(GLOB stray_catalogues ${windows}/system32/monitor*.qm)
 if(stray_catalogues)
@@ -117,7 +119,7 @@ file(REMOVE_RECURSE ${PICTURES})
 string(REPLACE "/" "\\" pictures "Z:${PICTURES}")
 execute_process(
     COMMAND ${wine_env} ${WINE} explorer /desktop=netportui,1024x768
-            "C:\\netportui-tests\\${program_name}" ${pictures}
+            "C:\\netportui-tests\\${program_name}" ${pictures} ${PROGRAM_ARGS}
     RESULT_VARIABLE rc OUTPUT_VARIABLE output ERROR_VARIABLE errors TIMEOUT 600)
 message("${output}")
 if(errors)
