@@ -24,541 +24,41 @@
 // Every figure is the median of repeated runs; the runs of a figure and its
 // baseline are interleaved. The windows are drawn on the offscreen platform.
 // The --loop-* options repeat one kind of run, for a profiler.
+//
+// The rows are measured in bench/open.cpp (open latency and the start check),
+// bench/typing.cpp, bench/parsing.cpp, bench/memory.cpp (the child processes)
+// and bench/storebench.cpp; this file runs them and prints the table.
+#include "bench/bench.h"
 #include "bench/cycle.h"
 #include "bench/figures.h"
+#include "bench/memory.h"
+#include "bench/open.h"
+#include "bench/parsing.h"
 #include "bench/storebench.h"
+#include "bench/typing.h"
 
-#include "forms/uiproperties.h"
-
+#include "host/driver.h"
 #include "monitorui/entry.h"
-#include "monitorui/settings.h"
-#include "platform/display.h"
 #include "platform/win32_testing.h"
-#include "spooler/embeddedmonitor.h"
-#include "spooler/scriptablemonitor.h"
-#include "spooler/spooler.h"
-#include "toolkit/application.h"
 
-#include <QApplication>
-#include <QDialog>
 #include <QFile>
 #include <QFileInfo>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPointer>
-#include <QPushButton>
 #include <QTemporaryDir>
-#include <QTest>
-#include <QVBoxLayout>
 
-#include <fcntl.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
-#include <functional>
-#include <memory>
-#include <optional>
-#include <set>
 #include <string>
-#include <utility>
 #include <vector>
+
+namespace bench {
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-const char16_t* const kMonitor = u"Bench Monitor";
-const char16_t* const kAnsweringMonitor = u"Bench Answering Monitor";
-// A port of the answering monitor, which replies from memory, and one kept in
-// the embedded monitor's file store.
-const char16_t* const kPort = u"10.0.0.5:9100";
-const char16_t* const kStoredPort = u"10.0.0.6:9100";
-const char16_t* const kPortSettings =
-    u"10.0.0.5:9100;PROT=SOCKET;TIMEOUT=5;MONITORING=ON;COMMUNITY=public";
-
 using figures::median;
-using figures::millisecondsBetween;
 using figures::verdict;
-
-double microsecondsBetween(Clock::time_point from, Clock::time_point to) {
-    return std::chrono::duration<double, std::micro>(to - from).count();
-}
-
-// ---------------------------------------------------------------------------
-// Seeing a window appear.
-
-// When a window of the awaited name is first shown: the time, and an action
-// run on it from the event loop (the Show event arrives before the modal loop
-// runs, so the window cannot be closed from inside the event).
-struct Awaited {
-    Awaited(QString name, std::function<void(QWidget*)> then)
-        : name(std::move(name)), then(std::move(then)) {}
-
-    QString name;
-    std::function<void(QWidget*)> then;
-    bool shown = false;
-    Clock::time_point at;
-};
-
-Awaited* awaited = nullptr;
-
-class ShowProbe : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Show && awaited && !awaited->shown &&
-            watched->isWidgetType()) {
-            auto* w = static_cast<QWidget*>(watched);
-            if (w->isWindow() && w->objectName() == awaited->name) {
-                awaited->at = Clock::now();
-                awaited->shown = true;
-                QPointer<QWidget> target = w;
-                Awaited* current = awaited;
-                QMetaObject::invokeMethod(
-                    this,
-                    [target, current] {
-                        if (target) {
-                            current->then(target);
-                        }
-                    },
-                    Qt::QueuedConnection);
-            }
-        }
-        return QObject::eventFilter(watched, event);
-    }
-};
-
-// Installed in every application as it is created.
-void installProbe() {
-    qApp->installEventFilter(new ShowProbe(qApp));
-}
-
-void rejectWindow(QWidget* w) {
-    if (auto* dialog = qobject_cast<QDialog*>(w)) {
-        dialog->reject();
-    }
-}
-
-// ---------------------------------------------------------------------------
-// Open latency.
-
-struct Bench {
-    PMONITORUI table = nullptr;
-    std::shared_ptr<spooler::EmbeddedPortMonitor> monitor;
-    std::shared_ptr<spooler::ScriptableMonitor> answering;
-    bool failed = false;
-
-    void problem(const char* what) {
-        std::fprintf(stderr, "netport-bench: %s\n", what);
-        failed = true;
-    }
-};
-
-// Shows the dialog that `build` makes in a bare application, runs `then` on it
-// from the event loop once it is shown, and destroys both afterwards, as the
-// module does with its own. Answers when the dialog was shown, if it was.
-std::optional<Clock::time_point> showInBareApplication(const std::function<QDialog*()>& build,
-                                                       std::function<void(QWidget*)> then) {
-    Awaited wait{QStringLiteral("bare"), std::move(then)};
-    awaited = &wait;
-    {
-        int argc = 1;
-        char program[] = "netport-bench";
-        char* argv[] = {program, nullptr};
-        auto* app = new QApplication(argc, argv);
-        QDialog* dialog = build();
-        dialog->setObjectName(QStringLiteral("bare"));
-        dialog->exec();
-        delete dialog;
-        delete app;
-    }
-    awaited = nullptr;
-    if (!wait.shown) {
-        return std::nullopt;
-    }
-    return wait.at;
-}
-
-// The time from the start of the application until the dialog is shown.
-double openInBareApplication(Bench& bench, const std::function<QDialog*()>& build,
-                             const char* problem) {
-    const Clock::time_point start = Clock::now();
-    const std::optional<Clock::time_point> shown = showInBareApplication(build, rejectWindow);
-    if (!shown) {
-        bench.problem(problem);
-        return 0;
-    }
-    return millisecondsBetween(start, *shown);
-}
-
-// An empty dialog. With `text`, the dialog holds a label and a button: a
-// window with text makes the toolkit set up its font database, which an empty
-// one never does.
-double openFloor(Bench& bench, bool text = false) {
-    return openInBareApplication(
-        bench,
-        [text] {
-            auto* dialog = new QDialog();
-            if (text) {
-                auto* layout = new QVBoxLayout(dialog);
-                layout->addWidget(new QLabel(QStringLiteral("Port Configuration"), dialog));
-                layout->addWidget(new QPushButton(QStringLiteral("OK"), dialog));
-            }
-            return dialog;
-        },
-        "the bare dialog was not shown");
-}
-
-// The properties dialog's generated form alone: what the dialog's widgets cost
-// the toolkit before the module adds anything.
-double openPropertiesForm(Bench& bench) {
-    return openInBareApplication(
-        bench, [] { return new UIProperties(); }, "the properties form was not shown");
-}
-
-double openWizard(Bench& bench) {
-    Awaited wait{QStringLiteral("AddPortWizard"), rejectWindow};
-    awaited = &wait;
-    win32::beginDebugCapture();
-    PWSTR out = nullptr;
-    const Clock::time_point start = Clock::now();
-    const BOOL result = bench.table->pfnAddPortUI(nullptr, nullptr, kMonitor, &out);
-    win32::endDebugCapture();
-    awaited = nullptr;
-    if (!result || !wait.shown) {
-        bench.problem("the wizard was not shown and cancelled");
-    }
-    return millisecondsBetween(start, wait.at);
-}
-
-// With `stored`, the port is one of the embedded monitor, which reads its
-// file store for every query; otherwise the answering monitor replies from
-// memory, so that only the module's own work is timed.
-double openDialog(Bench& bench, bool stored = false) {
-    if (!stored) {
-        const std::vector<BYTE> reply = spooler::ScriptableMonitor::utf16(kPortSettings);
-        bench.answering->reset();
-        bench.answering->answer(u"GetProperties", {TRUE, 0, ERROR_INSUFFICIENT_BUFFER,
-                                                   static_cast<DWORD>(reply.size())});
-        bench.answering->answer(u"GetProperties", {TRUE, 0, 0, 0, reply});
-    }
-    Awaited wait{QStringLiteral("test"), rejectWindow};
-    awaited = &wait;
-    win32::beginDebugCapture();
-    const Clock::time_point start = Clock::now();
-    const BOOL result =
-        bench.table->pfnConfigurePortUI(nullptr, nullptr, stored ? kStoredPort : kPort);
-    win32::endDebugCapture();
-    awaited = nullptr;
-    if (!result || !wait.shown) {
-        bench.problem("the properties dialog was not shown and cancelled");
-    }
-    return millisecondsBetween(start, wait.at);
-}
-
-// ---------------------------------------------------------------------------
-// The start check.
-
-struct StartCheck {
-    double firstUs = 0;            // the first call of the process
-    std::vector<double> laterUs;   // later calls, one mean per batch
-    std::vector<double> displayUs; // the display check alone, likewise
-};
-
-// applicationStartError() while no toolkit application exists, as before
-// every operation that opens a window. The first call of the process searches
-// for the platform plugin and loads it; the later ones, and the display check
-// beside them, are timed in batches of 1,000 calls, so that the clock's
-// resolution does not count. Runs before any application was created.
-StartCheck timeStartCheck(Bench& bench, int runs) {
-    const int batch = 1000;
-    const std::string platform = qEnvironmentVariable("QT_QPA_PLATFORM").toStdString();
-    StartCheck check;
-    bool ok = !QCoreApplication::instance();
-    Clock::time_point start = Clock::now();
-    ok = applicationStartError() == ERROR_SUCCESS && ok;
-    check.firstUs = microsecondsBetween(start, Clock::now());
-    for (int i = 0; i < runs; ++i) {
-        start = Clock::now();
-        for (int k = 0; k < batch; ++k) {
-            ok = applicationStartError() == ERROR_SUCCESS && ok;
-        }
-        check.laterUs.push_back(microsecondsBetween(start, Clock::now()) / batch);
-        start = Clock::now();
-        for (int k = 0; k < batch; ++k) {
-            ok = platform::displayReachable(platform) && ok;
-        }
-        check.displayUs.push_back(microsecondsBetween(start, Clock::now()) / batch);
-    }
-    if (!ok) {
-        bench.problem("the start check failed");
-    }
-    return check;
-}
-
-// ---------------------------------------------------------------------------
-// Typing.
-
-struct Keystrokes {
-    std::vector<double> flipping; // each keystroke turns Next on or off
-    std::vector<double> steady;   // Next stays on
-    std::vector<double> painted;  // flipping, with the repaint that follows
-    int wrongNext = 0;            // keystrokes after which Next showed the wrong state
-    bool done = false;
-};
-
-// Alternates between an empty field and a one-digit field, so that every
-// keystroke changes the field's emptiness.
-Qt::Key flippingKey(QLineEdit* field) {
-    return field->text().isEmpty() ? Qt::Key_9 : Qt::Key_Backspace;
-}
-
-// Alternates between "9" and "91": the field is never empty.
-Qt::Key steadyKey(QLineEdit* field) {
-    return field->text().size() == 1 ? Qt::Key_1 : Qt::Key_Backspace;
-}
-
-double timedKey(QLineEdit* field, Qt::Key key, bool repaint) {
-    const Clock::time_point start = Clock::now();
-    QTest::keyClick(field, key);
-    if (repaint) {
-        QCoreApplication::processEvents();
-    }
-    return microsecondsBetween(start, Clock::now());
-}
-
-// Puts the field in the starting state by typing, then times the keystrokes.
-void typeInto(QLineEdit* field, QPushButton* next, int count, Keystrokes& k) {
-    field->setFocus();
-    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(field, Qt::Key_Backspace);
-    QTest::keyClick(field, Qt::Key_9);
-    QCoreApplication::processEvents();
-    for (int i = 0; i < count; ++i) {
-        k.flipping.push_back(timedKey(field, flippingKey(field), false));
-        if (next && next->isEnabled() == field->text().isEmpty()) {
-            ++k.wrongNext;
-        }
-    }
-    QCoreApplication::processEvents();
-    for (int i = 0; i < count; ++i) {
-        k.painted.push_back(timedKey(field, flippingKey(field), true));
-    }
-    if (field->text().isEmpty()) {
-        QTest::keyClick(field, Qt::Key_9);
-    }
-    QCoreApplication::processEvents();
-    for (int i = 0; i < count; ++i) {
-        k.steady.push_back(timedKey(field, steadyKey(field), false));
-        if (next && !next->isEnabled()) {
-            ++k.wrongNext;
-        }
-    }
-    k.done = true;
-}
-
-// In the wizard: on to the socket page, type a host, then the port field.
-void typeInWizard(QWidget* wizard, int count, Keystrokes& k) {
-    auto* next = wizard->findChild<QPushButton*>(QStringLiteral("next"));
-    if (next) {
-        QTest::mouseClick(next, Qt::LeftButton, {}, next->rect().center());
-    }
-    QWidget* page = driver::currentPage();
-    auto* host = page ? page->findChild<QLineEdit*>(QStringLiteral("hostname")) : nullptr;
-    auto* port = page ? page->findChild<QLineEdit*>(QStringLiteral("port")) : nullptr;
-    if (host && port && page->inherits("UIAddPort")) {
-        host->setFocus();
-        QTest::keyClicks(host, QStringLiteral("10.0.0.9"));
-        typeInto(port, next, count, k);
-    }
-    rejectWindow(wizard);
-}
-
-void typeWizard(Bench& bench, int count, Keystrokes& k) {
-    Awaited wait{QStringLiteral("AddPortWizard"),
-                 [count, &k](QWidget* w) { typeInWizard(w, count, k); }};
-    awaited = &wait;
-    win32::beginDebugCapture();
-    PWSTR out = nullptr;
-    const BOOL result = bench.table->pfnAddPortUI(nullptr, nullptr, kMonitor, &out);
-    win32::endDebugCapture();
-    awaited = nullptr;
-    if (!result || !k.done) {
-        bench.problem("the typing in the wizard did not run");
-    }
-}
-
-// A bare line edit in an empty dialog of a bare application.
-void typeFloor(Bench& bench, int count, Keystrokes& k) {
-    showInBareApplication(
-        [] {
-            auto* dialog = new QDialog();
-            auto* layout = new QVBoxLayout(dialog);
-            layout->addWidget(new QLineEdit(dialog));
-            return dialog;
-        },
-        [count, &k](QWidget* w) {
-            typeInto(w->findChild<QLineEdit*>(), nullptr, count, k);
-            rejectWindow(w);
-        });
-    if (!k.done) {
-        bench.problem("the typing in the bare line edit did not run");
-    }
-}
-
-// ---------------------------------------------------------------------------
-// Parsing.
-
-// A settings string of `units` UTF-16 units: the usual items, then more of
-// them (known keys and unknown ones) until it is long enough.
-QString reply(int units) {
-    QString text =
-        QStringLiteral("10.0.0.5:9100;PROT=HTTP;TIMEOUT=5;MONITORING=ON;COMMUNITY=public");
-    const char* const more[] = {
-        "HTTP_PROXY_NAME=proxy%1.example", "HTTP_PROXY_PORT=%1", "COMMUNITY=c%1",
-        "HTTP_PROXY_ENABLED=OFF",          "EXTRA_%1=value%1",   "HTTP_PROXY_LPRINTER=lp%1"};
-    for (int i = 0; text.size() < units; ++i) {
-        text += QLatin1Char(';') +
-                QString::fromLatin1(more[i % 6]).replace(QLatin1String("%1"), QString::number(i));
-    }
-    text.truncate(units);
-    return text;
-}
-
-// Each sample repeats the call often enough to last a few milliseconds, so
-// that the small replies are not lost in the clock's noise; the result is
-// the time of one call.
-int repetitionsFor(int units) {
-    return std::max(1, 200000 / std::max(units, 1));
-}
-
-double timeParse(const QString& text) {
-    const int repetitions = repetitionsFor(text.size());
-    bool parsed = true;
-    const Clock::time_point start = Clock::now();
-    for (int i = 0; i < repetitions; ++i) {
-        PortSettings settings;
-        parseParams(settings, text);
-        parsed = parsed && !settings.portName.isEmpty();
-    }
-    const double us = microsecondsBetween(start, Clock::now()) / repetitions;
-    if (!parsed) {
-        std::fprintf(stderr, "netport-bench: the reply was not parsed\n");
-    }
-    return us;
-}
-
-double timeSplit(const QString& text) {
-    const int repetitions = repetitionsFor(text.size());
-    qsizetype count = 0;
-    const Clock::time_point start = Clock::now();
-    for (int i = 0; i < repetitions; ++i) {
-        count += text.split(QLatin1Char(';'), Qt::SkipEmptyParts).size();
-    }
-    const double us = microsecondsBetween(start, Clock::now()) / repetitions;
-    if (count == 0) {
-        std::fprintf(stderr, "netport-bench: nothing to split\n");
-    }
-    return us;
-}
-
-// Runs `action` with the debug output (standard error) going to /dev/null.
-template <typename F> double withStderrDiscarded(F action) {
-    std::fflush(stderr);
-    const int saved = dup(2);
-    const int null = open("/dev/null", O_WRONLY);
-    dup2(null, 2);
-    close(null);
-    const double result = action();
-    std::fflush(stderr);
-    dup2(saved, 2);
-    close(saved);
-    return result;
-}
-
-// ---------------------------------------------------------------------------
-// Memory, measured in child processes so that each starts fresh.
-
-std::shared_ptr<spooler::EmbeddedPortMonitor> registerMonitor(const QTemporaryDir& store) {
-    auto monitor =
-        std::make_shared<spooler::EmbeddedPortMonitor>(store.filePath(QStringLiteral("ports.db")));
-    spooler::registerMonitor(kMonitor, monitor);
-    return monitor;
-}
-
-// Child: one accepted add operation (a socket port through the whole wizard).
-int childSingleAdd() {
-    QTemporaryDir store;
-    auto monitor = registerMonitor(store);
-    cycle::Cycle operations(InitializePrintMonitorUI(), kMonitor, *monitor);
-    cycle::Operation op = operations.operation(0);
-    const long before = cycle::residentKiB();
-    const bool reset = cycle::resetPeakResident();
-    const cycle::Outcome outcome = cycle::run(op);
-    const long peak = cycle::peakResidentKiB();
-    const bool ok = outcome.result && outcome.failure.isEmpty() && monitor->ports().size() == 1;
-    std::printf("%ld %ld %d\n", before, peak, ok && reset ? 1 : 0);
-    return 0;
-}
-
-// Child: the bare dialog, shown and rejected.
-int childSingleFloor() {
-    Bench bench;
-    driver::setApplicationHook(installProbe);
-    const long before = cycle::residentKiB();
-    const bool reset = cycle::resetPeakResident();
-    openFloor(bench);
-    const long peak = cycle::peakResidentKiB();
-    std::printf("%ld %ld %d\n", before, peak, !bench.failed && reset ? 1 : 0);
-    return 0;
-}
-
-// Child: the operation cycle; resident memory before it,
-// after its first round and at its end.
-int childCycle(int length) {
-    QTemporaryDir store;
-    auto monitor = registerMonitor(store);
-    cycle::Cycle operations(InitializePrintMonitorUI(), kMonitor, *monitor);
-    long rss[3] = {cycle::residentKiB(), 0, 0};
-    int failures = 0;
-    for (int i = 0; i < length; ++i) {
-        cycle::Operation op = operations.operation(i);
-        const cycle::Outcome outcome = cycle::run(op);
-        if (!outcome.failure.isEmpty() || outcome.result != op.expectedResult) {
-            ++failures;
-        }
-        if (i + 1 == cycle::Cycle::kOperationsPerRound) {
-            rss[1] = cycle::residentKiB();
-        }
-    }
-    rss[2] = cycle::residentKiB();
-    if (monitor->ports() != operations.expectedPorts()) {
-        ++failures;
-    }
-    std::printf("%ld %ld %ld %d\n", rss[0], rss[1], rss[2], failures);
-    return 0;
-}
-
-std::vector<long> runChild(const char* mode) {
-    const QByteArray self =
-        QFile::encodeName(QFile::symLinkTarget(QStringLiteral("/proc/self/exe")));
-    const std::string command = "'" + self.toStdString() + "' " + mode + " 2>/dev/null";
-    std::vector<long> numbers;
-    if (FILE* pipe = popen(command.c_str(), "r")) {
-        long n = 0;
-        while (std::fscanf(pipe, "%ld", &n) == 1) {
-            numbers.push_back(n);
-        }
-        pclose(pipe);
-    }
-    return numbers;
-}
 
 // ---------------------------------------------------------------------------
 // The machine.
@@ -584,25 +84,6 @@ void printMachine() {
         sysconf(_SC_NPROCESSORS_ONLN),
         qPrintable(firstLine(QStringLiteral("/proc/meminfo"), QStringLiteral("MemTotal"))),
         qVersion(), NETPORT_BUILD_TYPE);
-}
-
-// The monitors and the ports that ConfigurePortUI opens.
-bool setUpMonitors(Bench& bench, const QTemporaryDir& store) {
-    bench.monitor = registerMonitor(store);
-    bench.answering = std::make_shared<spooler::ScriptableMonitor>(std::set<std::u16string>{kPort});
-    spooler::registerMonitor(kAnsweringMonitor, bench.answering);
-    const std::u16string settings =
-        std::u16string(kStoredPort) + u";PROT=SOCKET;MONITORING=ON;COMMUNITY=public;";
-    DWORD needed = 0;
-    DWORD status = 0;
-    bench.monitor->xcvData(
-        kMonitor, false, u"AddPort", reinterpret_cast<const BYTE*>(settings.c_str()),
-        static_cast<DWORD>(2 * settings.size() + 2), nullptr, 0, &needed, &status);
-    if (status != 0) {
-        bench.problem("cannot add the port to configure");
-        return false;
-    }
-    return true;
 }
 
 struct Options {
@@ -866,7 +347,10 @@ int loop(const std::string& kind, int count, int replyBytes) {
 
 } // namespace
 
+} // namespace bench
+
 int main(int argc, char** argv) {
+    using namespace bench;
     // The windows are drawn off screen: no display is needed.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     Options options;
