@@ -9,10 +9,15 @@
 //         process of this program for each run;
 //   warm  the calls after that one in the same process.
 //
+// Beside them, for information: the module's AddPortUI called through its
+// table, which leaves out the spooler's part of AddPortW.
+//
 // Usage: open_bench.exe FOLDER [RUNS]: prints a table of medians and, last,
 // "0 check(s) failed" when every window was seen. open_bench.exe FOLDER --cold
-// wizard|floor: one cold run, its figure written to FOLDER\cold.txt.
+// wizard|floor|direct: one cold run, its figure written to FOLDER\cold.txt.
 #include "tests/wine/monitorregistration.h"
+
+#include <winsplp.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -84,6 +89,21 @@ double openWizard() {
     });
 }
 
+// The module's own AddPortUI, called through its table as the spooler calls
+// it, without the spooler's part of AddPortW.
+double openWizardDirectly() {
+    return timeOpen(kWizardCaption, [] {
+        HMODULE module = LoadLibraryW(L"netportui.dll");
+        using Initialize = PMONITORUI(WINAPI*)();
+        const auto initialize = module ? reinterpret_cast<Initialize>(reinterpret_cast<void*>(
+                                             GetProcAddress(module, "InitializePrintMonitorUI")))
+                                       : nullptr;
+        if (const PMONITORUI ui = initialize ? initialize() : nullptr) {
+            ui->pfnAddPortUI(nullptr, nullptr, kTestMonitor, nullptr);
+        }
+    });
+}
+
 double openFloor() {
     return timeOpen(kFloorCaption, [] {
         // Loaded from the system directory, beside the module and its Qt.
@@ -138,6 +158,7 @@ struct Row {
     const char* name;
     std::vector<double> wizard;
     std::vector<double> floor;
+    std::vector<double> direct; // the module's AddPortUI without the spooler
 };
 
 } // namespace
@@ -152,7 +173,10 @@ int main(int argc, char** argv) {
     // The Windows style animates; under Wine the animation keeps going.
     SystemParametersInfoW(SPI_SETCLIENTAREAANIMATION, 0, reinterpret_cast<PVOID>(FALSE), 0);
     if (argc > 3 && std::string(argv[2]) == "--cold") {
-        const double ms = std::string(argv[3]) == "wizard" ? openWizard() : openFloor();
+        const std::string kind = argv[3];
+        const double ms = kind == "wizard"   ? openWizard()
+                          : kind == "direct" ? openWizardDirectly()
+                                             : openFloor();
         if (FILE* file = _wfopen((folder + L"\\cold.txt").c_str(), L"w")) {
             std::fprintf(file, "%.3f\n", ms);
             std::fclose(file);
@@ -164,35 +188,41 @@ int main(int argc, char** argv) {
         std::printf("AddMonitorW failed: %lu\n1 check(s) failed\n", GetLastError());
         return 1;
     }
-    Row cold{"cold (first call of a process)", {}, {}};
-    Row warm{"warm (later calls)", {}, {}};
+    Row cold{"cold (first call of a process)", {}, {}, {}};
+    Row warm{"warm (later calls)", {}, {}, {}};
     // The runs of the wizard and of the floor take turns, so that a slower
     // stretch of the machine falls on both alike.
     for (int i = 0; i < runs; ++i) {
         cold.wizard.push_back(coldRun(folder, L"wizard"));
         cold.floor.push_back(coldRun(folder, L"floor"));
+        cold.direct.push_back(coldRun(folder, L"direct"));
     }
     // One round first, so that both are loaded.
     openWizard();
     openFloor();
+    openWizardDirectly();
     for (int i = 0; i < runs; ++i) {
         warm.wizard.push_back(openWizard());
         warm.floor.push_back(openFloor());
+        warm.direct.push_back(openWizardDirectly());
     }
     int missed = 0;
     std::printf("Open time under Wine, from the call until the window is shown "
                 "(medians of %d runs, ms)\n\n",
                 runs);
-    std::printf("| Run | Wizard (AddPortW) | Floor (bare Qt dialog) | Ratio |\n");
-    std::printf("|---|---|---|---|\n");
+    std::printf("| Run | Wizard (AddPortW) | Floor (bare Qt dialog) | Ratio | "
+                "Wizard (AddPortUI, no spooler) | Ratio |\n");
+    std::printf("|---|---|---|---|---|---|\n");
     for (const Row* row : {&cold, &warm}) {
-        for (const std::vector<double>* values : {&row->wizard, &row->floor}) {
+        for (const std::vector<double>* values : {&row->wizard, &row->floor, &row->direct}) {
             missed += int(
                 std::count_if(values->begin(), values->end(), [](double ms) { return ms < 0; }));
         }
         const double wizard = median(row->wizard);
         const double floor = median(row->floor);
-        std::printf("| %s | %.1f | %.1f | %.2f |\n", row->name, wizard, floor, wizard / floor);
+        const double direct = median(row->direct);
+        std::printf("| %s | %.1f | %.1f | %.2f | %.1f | %.2f |\n", row->name, wizard, floor,
+                    wizard / floor, direct, direct / floor);
     }
     std::printf("\nAll runs (ms):\n");
     for (const Row* row : {&cold, &warm}) {
@@ -202,6 +232,10 @@ int main(int argc, char** argv) {
         }
         std::printf("\n  floor: ");
         for (double ms : row->floor) {
+            std::printf(" %.1f", ms);
+        }
+        std::printf("\n  AddPortUI:");
+        for (double ms : row->direct) {
             std::printf(" %.1f", ms);
         }
         std::printf("\n");
