@@ -12,7 +12,8 @@
 // Beside them, for information: the module's AddPortUI called through its
 // table, which leaves out the spooler's part of AddPortW.
 //
-// Usage: open_bench.exe FOLDER [RUNS]: prints a table of medians and, last,
+// Usage: open_bench.exe FOLDER [COLD_RUNS [WARM_RUNS]] (15 and 61: a cold run
+// costs a process): prints a table of medians and, last,
 // "0 check(s) failed" when every window was seen. open_bench.exe FOLDER --cold
 // wizard|floor|direct: one cold run, its figure written to FOLDER\cold.txt.
 #include "tests/wine/monitorregistration.h"
@@ -165,7 +166,8 @@ struct Row {
 
 int main(int argc, char** argv) {
     if (argc < 2) {
-        std::printf("usage: open_bench.exe FOLDER [RUNS | --cold wizard|floor]\n");
+        std::printf("usage: open_bench.exe FOLDER [COLD_RUNS [WARM_RUNS] | --cold "
+                    "wizard|floor|direct]\n");
         return 2;
     }
     const std::wstring folder(argv[1], argv[1] + lstrlenA(argv[1]));
@@ -183,7 +185,8 @@ int main(int argc, char** argv) {
         }
         return ms < 0 ? 1 : 0;
     }
-    const int runs = argc > 2 ? std::max(1, std::atoi(argv[2])) : 15;
+    const int coldRuns = argc > 2 ? std::max(1, std::atoi(argv[2])) : 15;
+    const int warmRuns = argc > 3 ? std::max(1, std::atoi(argv[3])) : 61;
     if (!registerTestMonitor()) {
         std::printf("AddMonitorW failed: %lu\n1 check(s) failed\n", GetLastError());
         return 1;
@@ -191,25 +194,36 @@ int main(int argc, char** argv) {
     Row cold{"cold (first call of a process)", {}, {}, {}};
     Row warm{"warm (later calls)", {}, {}, {}};
     // The runs of the wizard and of the floor take turns, so that a slower
-    // stretch of the machine falls on both alike.
-    for (int i = 0; i < runs; ++i) {
+    // stretch of the machine falls on all alike.
+    for (int i = 0; i < coldRuns; ++i) {
         cold.wizard.push_back(coldRun(folder, L"wizard"));
         cold.floor.push_back(coldRun(folder, L"floor"));
         cold.direct.push_back(coldRun(folder, L"direct"));
     }
-    // One round first, so that both are loaded.
+    // One round first, so that all are loaded.
     openWizard();
     openFloor();
     openWizardDirectly();
-    for (int i = 0; i < runs; ++i) {
-        warm.wizard.push_back(openWizard());
-        warm.floor.push_back(openFloor());
-        warm.direct.push_back(openWizardDirectly());
+    // Each round starts with another of the three, so that none always
+    // follows the same one.
+    for (int i = 0; i < warmRuns; ++i) {
+        for (int k = 0; k < 3; ++k) {
+            switch ((i + k) % 3) {
+            case 0:
+                warm.wizard.push_back(openWizard());
+                break;
+            case 1:
+                warm.floor.push_back(openFloor());
+                break;
+            default:
+                warm.direct.push_back(openWizardDirectly());
+            }
+        }
     }
     int missed = 0;
     std::printf("Open time under Wine, from the call until the window is shown "
-                "(medians of %d runs, ms)\n\n",
-                runs);
+                "(medians of %d cold and %d warm runs, ms)\n\n",
+                coldRuns, warmRuns);
     std::printf("| Run | Wizard (AddPortW) | Floor (bare Qt dialog) | Ratio | "
                 "Wizard (AddPortUI, no spooler) | Ratio |\n");
     std::printf("|---|---|---|---|---|---|\n");
