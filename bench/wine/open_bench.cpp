@@ -16,6 +16,7 @@
 // costs a process): prints a table of medians and, last,
 // "0 check(s) failed" when every window was seen. open_bench.exe FOLDER --cold
 // wizard|floor|direct: one cold run, its figure written to FOLDER\cold.txt.
+#include "tests/wine/elapsed.h"
 #include "tests/wine/monitorregistration.h"
 
 #include <winsplp.h>
@@ -30,14 +31,6 @@ namespace {
 
 const wchar_t kWizardCaption[] = L"VARDENO TCP/IP Port Configuration (4.2.2)";
 const wchar_t kFloorCaption[] = L"NETPORTUI floor";
-
-double millisecondsSince(const LARGE_INTEGER& start) {
-    LARGE_INTEGER now;
-    LARGE_INTEGER frequency;
-    QueryPerformanceCounter(&now);
-    QueryPerformanceFrequency(&frequency);
-    return 1000.0 * double(now.QuadPart - start.QuadPart) / double(frequency.QuadPart);
-}
 
 // Watches for the window from a second thread: the time it is first seen
 // visible, then a request to close it.

@@ -19,6 +19,7 @@
 // failed" last. Every wait is bounded: a window that does not appear or does
 // not close fails the scenario with its caption and what was expected, and
 // the windows are closed so that the operation returns.
+#include "tests/wine/elapsed.h"
 #include "tests/wine/journal.h"
 #include "tests/wine/monitorregistration.h"
 
@@ -265,14 +266,6 @@ struct Run {
     double firstWindowMs;
     std::vector<std::string> problems;
 };
-
-double millisecondsSince(const LARGE_INTEGER& start) {
-    LARGE_INTEGER now;
-    LARGE_INTEGER frequency;
-    QueryPerformanceCounter(&now);
-    QueryPerformanceFrequency(&frequency);
-    return 1000.0 * double(now.QuadPart - start.QuadPart) / double(frequency.QuadPart);
-}
 
 // Waits for a window with the caption; nullptr once the operation has ended
 // or the time is up.
