@@ -7,14 +7,14 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash scripts/setup-tests.sh
-bash scripts/setup.sh build
 # Qt for Windows: the module's own (library infix and namespace) for its
 # Windows build and the tests under Wine, and the plain one that most products
-# ship, for the Wine test's host that is a Qt application of its own.
+# ship, for the Wine test's host that is a Qt application of its own. Both are
+# known before the build, which builds that host against the plain one.
 qt_windows=$(bash scripts/qt-windows.sh)
 qt_windows_plain=$(bash scripts/qt-windows.sh plain)
-cmake -S . -B build -DNETPORTUI_QT_WINDOWS="$qt_windows" \
-    -DNETPORTUI_FOREIGN_QT_WINDOWS="$qt_windows_plain" >/dev/null
+bash scripts/setup.sh build -DNETPORTUI_QT_WINDOWS="$qt_windows" \
+    -DNETPORTUI_FOREIGN_QT_WINDOWS="$qt_windows_plain"
 ctest --test-dir build --output-on-failure -j2
 
 # The whole suite again with AddressSanitizer and UndefinedBehaviorSanitizer,
