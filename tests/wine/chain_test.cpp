@@ -31,6 +31,7 @@
 #include <atomic>
 #include <cstdio>
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -39,7 +40,6 @@ namespace {
 
 const wchar_t* const kMonitor = kTestMonitor;
 const wchar_t kCaption[] = L"VARDENO TCP/IP Port Configuration (4.2.2)";
-const wchar_t kSocketPort[] = L"10.0.0.5:9101";
 const wchar_t kHttpPort[] = L"http://10.0.0.7/elp3";
 const wchar_t kLocalPort[] = L"NETPORTUI_TEST_1:";
 // The caption with the Arabic catalogue installed.
@@ -431,13 +431,17 @@ std::wstring sentCommands() {
     return sent;
 }
 
+// The path of a file in the system directory.
+std::wstring inSystemDirectory(const std::wstring& name) {
+    wchar_t system[MAX_PATH];
+    GetSystemDirectoryW(system, MAX_PATH);
+    return std::wstring(system) + L"\\" + name;
+}
+
 // Moves the platform plugin out of the toolkit's way, or back, keeping it in
 // its folder under a name that is not a library's.
 bool movePlatformPlugin(bool away) {
-    wchar_t system[MAX_PATH];
-    GetSystemDirectoryW(system, MAX_PATH);
-    const std::wstring plugin =
-        std::wstring(system) + L"\\netportui\\platforms\\qwindows_netportui.dll";
+    const std::wstring plugin = inSystemDirectory(L"netportui\\platforms\\qwindows_netportui.dll");
     const std::wstring parked = plugin + L".parked";
     return away ? MoveFileW(plugin.c_str(), parked.c_str()) != 0
                 : MoveFileW(parked.c_str(), plugin.c_str()) != 0;
@@ -446,35 +450,27 @@ bool movePlatformPlugin(bool away) {
 // Puts a catalogue from the program's folder into the system directory, or
 // takes it out again.
 bool placeCatalogue(const wchar_t* name, bool in) {
-    wchar_t system[MAX_PATH];
-    GetSystemDirectoryW(system, MAX_PATH);
-    const std::wstring installed = std::wstring(system) + L"\\" + name;
+    const std::wstring installed = inSystemDirectory(name);
     return in ? CopyFileW((L"C:\\netportui-tests\\" + std::wstring(name)).c_str(),
                           installed.c_str(), FALSE) != 0
               : DeleteFileW(installed.c_str()) != 0;
 }
 
-// What the Qt host wrote, "name value" a line; empty when it wrote nothing.
-std::vector<std::pair<std::string, long>> hostResults() {
-    std::vector<std::pair<std::string, long>> results;
+// What the Qt host wrote, "name value" a line; -1 for what it did not write.
+std::map<std::string, long> hostResults() {
+    std::map<std::string, long> results;
+    for (const char* name : {"addport", "error", "ticks", "paints", "application", "another"}) {
+        results[name] = -1;
+    }
     if (FILE* file = _wfopen(kQtHostResult, L"r")) {
         char name[64];
         long value = 0;
         while (std::fscanf(file, "%63s %ld", name, &value) == 2) {
-            results.emplace_back(name, value);
+            results[name] = value;
         }
         std::fclose(file);
     }
     return results;
-}
-
-long hostResult(const std::vector<std::pair<std::string, long>>& results, const char* name) {
-    for (const auto& [key, value] : results) {
-        if (key == name) {
-            return value;
-        }
-    }
-    return -1;
 }
 
 // Runs the Qt host, which calls AddPortW from its user-interface thread, and
@@ -502,26 +498,25 @@ BOOL addPortInQtHost(DWORD& error) {
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
     check(ended && code == 0, "the Qt host quits normally: exit code " + std::to_string(code));
-    const auto results = hostResults();
+    std::map<std::string, long> results = hostResults();
     std::printf("the Qt host: its timer fired %ld times and its window was painted %ld times "
                 "while AddPortW ran\n",
-                hostResult(results, "ticks"), hostResult(results, "paints"));
-    check(hostResult(results, "ticks") > 10, "the Qt host's timer goes on firing meanwhile");
-    check(hostResult(results, "paints") > 10, "the Qt host's window goes on being painted");
-    check(hostResult(results, "application") == 1,
-          "the Qt host's application is intact afterwards");
-    check(hostResult(results, "another") == 1, "the Qt host opens another window of its own");
-    error = DWORD(hostResult(results, "error"));
-    return hostResult(results, "addport") == 1;
+                results["ticks"], results["paints"]);
+    check(results["ticks"] > 10, "the Qt host's timer goes on firing meanwhile");
+    check(results["paints"] > 10, "the Qt host's window goes on being painted");
+    check(results["application"] == 1, "the Qt host's application is intact afterwards");
+    check(results["another"] == 1, "the Qt host opens another window of its own");
+    error = DWORD(results["error"]);
+    return results["addport"] == 1;
 }
 
 BOOL runOperation(const Scenario& s, DWORD& error) {
-    std::wstring name = s.name;
-    SetLastError(0xfeed);
-    BOOL result = FALSE;
     if (s.inQtHost) {
         return addPortInQtHost(error);
     }
+    std::wstring name = s.name;
+    SetLastError(0xfeed);
+    BOOL result = FALSE;
     switch (s.operation) {
     case AddPort:
         result = AddPortW(nullptr, nullptr, name.data());
@@ -664,10 +659,6 @@ const wchar_t* socketStored(const std::wstring& host) {
                        L"COMMUNITY=public");
 }
 
-const wchar_t kSocketAdded[] = L"10.0.0.5:9101;PROT=SOCKET;MONITORING=ON;COMMUNITY=public;";
-const wchar_t kSocketStored[] =
-    L"10.0.0.5:9101;PROT=SOCKET;TIMEOUT=5;HTTP_PROXY_ENABLED=OFF;HTTP_PROXY_NAME=;"
-    L"HTTP_PROXY_PORT=;HTTP_PROXY_LPRINTER=;HTTP_SECURE=OFF;MONITORING=ON;COMMUNITY=public";
 const wchar_t kSocketConfigured[] =
     L"10.0.0.5:9101;TIMEOUT=15;HTTP_PROXY_ENABLED=OFF;HTTP_PROXY_NAME=;HTTP_PROXY_PORT=0;"
     L"MONITORING=ON;COMMUNITY=private";
@@ -739,11 +730,10 @@ std::vector<Scenario> scenarios() {
          FALSE,
          ERROR_MOD_NOT_FOUND,
          nothing,
-         kSocketPort,
+         socketPort(L"10.0.0.5"),
          nullptr,
          true},
-        adding("AddPortW: a socket port", socketWizard("wine-socket-"), kSocketAdded, kSocketPort,
-               kSocketStored),
+        addingSocket("AddPortW: a socket port", L"10.0.0.5", socketWizard("wine-socket-")),
         adding("AddPortW: an HTTP port, encrypted, through a proxy",
                {{kCaption, "the method page", "", L"{Down}{Return}"},
                 {kCaption, "the HTTP page", "", L"lp3{Tab}{Space}{Tab}10.0.0.7"},
@@ -754,12 +744,12 @@ std::vector<Scenario> scenarios() {
                 {kCaption, "the proxy page, filled", "wine-http-proxy", L"{Return}"},
                 {kCaption, "the summary", "wine-http-summary", L"{Return}"}},
                kHttpAdded, kHttpPort, kHttpStored),
-        adding("AddPortW: the socket port again", again, kSocketAdded, kSocketPort, kSocketStored),
-        configuring("ConfigurePortW: Escape", kSocketPort,
+        addingSocket("AddPortW: the socket port again", L"10.0.0.5", again),
+        configuring("ConfigurePortW: Escape", socketPort(L"10.0.0.5"),
                     {{kCaption, "the properties dialog", "wine-dialog-socket", L"{Escape}"}},
-                    nullptr, kSocketStored),
+                    nullptr, socketStored(L"10.0.0.5")),
         configuring(
-            "ConfigurePortW: a new time out and community", kSocketPort,
+            "ConfigurePortW: a new time out and community", socketPort(L"10.0.0.5"),
             {{kCaption, "the properties dialog", "", L"{Shift+Tab}{Tab}15{Tab}{Tab}private"},
              {kCaption, "the properties dialog, edited", "wine-dialog-socket-edited", L"{Return}"}},
             kSocketConfigured, kSocketStoredAfter),
@@ -767,7 +757,7 @@ std::vector<Scenario> scenarios() {
                     {{kCaption, "the properties dialog", "wine-dialog-http", L"{Escape}"}}, nullptr,
                     kHttpStored),
         deleting("DeletePortW: the HTTP port", kHttpPort),
-        deleting("DeletePortW: the socket port", kSocketPort),
+        deleting("DeletePortW: the socket port", socketPort(L"10.0.0.5")),
         // Two property sheets at once, each on a thread of its own.
         twoCallers,
         deleting("DeletePortW: the port the two callers added", socketPort(L"10.0.0.8")),
